@@ -1,0 +1,1 @@
+# quorvel_fuzz_target(NAME SOURCES file.cpp LIBS library)

@@ -1,0 +1,1 @@
+// The work area and the TApollo wrappers are added here.
