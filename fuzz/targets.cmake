@@ -1,1 +1,0 @@
-# quorvel_fuzz_target(NAME SOURCES file.cpp LIBS library)
