@@ -1,0 +1,362 @@
+#include "xbase/dbf/dbf_table.h"
+
+#include "xbase/dbf/field_codec.h"
+#include "xbase/dbf/header_lock.h"
+#include "xbase/dbf/pack_files.h"
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+
+namespace xbase {
+namespace {
+
+bool hasMemoFields(const Schema& schema)
+{
+    return std::any_of(schema.begin(), schema.end(), [](const FieldInfo& f) { return dbf::isMemoField(f); });
+}
+
+dbf::TableLayout newTableLayout(Schema schema, const CreateOptions& options)
+{
+    const bool memo = hasMemoFields(schema);
+    dbf::TableLayout layout;
+    dbf::DbfHeader& h = layout.header;
+    h.version = memo ? dbf::kVersionFoxProMemo : dbf::kVersionPlain;
+    dbf::stampToday(&h);
+    h.headerLength = static_cast<std::uint16_t>(dbf::kHeaderSize + dbf::kDescriptorSize * schema.size() + 1);
+    h.recordLength = static_cast<std::uint16_t>(schema.back().offset + schema.back().width);
+    h.tableFlags = options.structuralIndex ? dbf::kFlagStructuralIndex : 0;
+    h.languageDriver = dbf::kCodePageWindows1252;
+    layout.version = *dbf::describeVersion(h.version);
+    layout.schema = std::move(schema);
+    return layout;
+}
+
+// Writes a new file in one piece and makes it durable.
+Status writeNewFile(const std::string& path, const std::vector<unsigned char>& bytes, std::unique_ptr<File>* out)
+{
+    Status s = createFile(path, out);
+    if (s)
+        s = (*out)->writeAt(0, bytes.data(), bytes.size());
+    if (s)
+        s = (*out)->sync();
+    return s;
+}
+
+} // namespace
+
+DbfTable::DbfTable(std::string path, OpenMode mode, std::unique_ptr<File> file, dbf::TableLayout layout)
+    : path_(std::move(path)), mode_(mode), file_(std::move(file)), layout_(std::move(layout)),
+      count_(layout_.storedCount), cache_(layout_.header.recordLength)
+{
+}
+
+DbfTable::~DbfTable() = default;
+
+Status DbfTable::create(const std::string& path, const Schema& fields, const CreateOptions& options,
+                        std::unique_ptr<DbfTable>* out)
+{
+    Schema schema;
+    Status s = dbf::normaliseNewSchema(fields, &schema);
+    if (!s)
+        return s;
+    dbf::TableLayout layout = newTableLayout(std::move(schema), options);
+    const dbf::MemoKind memoKind = layout.version.memo;
+    const std::string memoPath = memoKind == dbf::MemoKind::None ? std::string() : dbf::memoPathFor(path, memoKind);
+    // Leftovers of an old table's interrupted pack must not be taken for
+    // this table's.
+    s = dbf::discardPack(path, memoPath);
+    std::vector<unsigned char> bytes = dbf::encodeLayout(layout.header, layout.schema);
+    bytes.push_back(dbf::kEndOfData);
+    std::unique_ptr<File> file;
+    if (s)
+        s = writeNewFile(path, bytes, &file);
+    std::unique_ptr<dbf::MemoFile> memo;
+    if (s && memoKind != dbf::MemoKind::None)
+        s = dbf::createMemoFile(memoPath, memoKind, &memo);
+    if (s)
+        s = syncParentDirectory(path);
+    if (!s)
+        return s;
+    std::unique_ptr<DbfTable> table(new DbfTable(path, OpenMode::Exclusive, std::move(file), std::move(layout)));
+    table->memoKind_ = memoKind;
+    table->memo_ = std::move(memo);
+    *out = std::move(table);
+    return Status::ok();
+}
+
+Status DbfTable::openLayout(const std::string& path, OpenMode mode, std::unique_ptr<File>* file, dbf::TableLayout* layout)
+{
+    Status s = openFile(path, mode, file);
+    if (s)
+        s = dbf::readLayout(**file, path, layout);
+    return s;
+}
+
+Status DbfTable::open(const std::string& path, OpenMode mode, std::unique_ptr<DbfTable>* out)
+{
+    std::unique_ptr<File> file;
+    dbf::TableLayout layout;
+    Status s = openLayout(path, mode, &file, &layout);
+    if (!s)
+        return s;
+    const dbf::MemoKind memoKind = dbf::resolveMemoKind(path, layout.version.memo, hasMemoFields(layout.schema));
+    const std::string memoPath = memoKind == dbf::MemoKind::None ? std::string() : dbf::findMemoFile(path, memoKind);
+    const dbf::PendingPack pending = dbf::findPendingPack(path, memoPath);
+    if (pending == dbf::PendingPack::Committed) {
+        if (mode != OpenMode::Exclusive)
+            return Status::locked(path + ": a pack was interrupted; open the table exclusively to finish it");
+        s = dbf::completePack(path);
+        if (s)
+            s = openLayout(path, mode, &file, &layout);
+    } else if (pending == dbf::PendingPack::Stale && mode == OpenMode::Exclusive) {
+        s = dbf::discardPack(path, memoPath);
+    }
+    if (!s)
+        return s;
+    if (memoKind != dbf::MemoKind::None && memoPath.empty())
+        return Status::notFound(path + ": the memo file " + dbf::memoPathFor(path, memoKind) + " is missing");
+    std::unique_ptr<DbfTable> table(new DbfTable(path, mode, std::move(file), std::move(layout)));
+    table->memoKind_ = memoKind;
+    if (memoKind != dbf::MemoKind::None)
+        s = dbf::openMemoFile(memoPath, memoKind, mode, &table->memo_);
+    if (!s)
+        return s;
+    *out = std::move(table);
+    return Status::ok();
+}
+
+const std::string& DbfTable::memoPath() const
+{
+    static const std::string none;
+    return memo_ ? memo_->path() : none;
+}
+
+std::uint64_t DbfTable::recordOffset(std::uint32_t recno) const
+{
+    return layout_.header.headerLength + std::uint64_t{recno - 1} * layout_.header.recordLength;
+}
+
+Status DbfTable::requireWritable() const
+{
+    if (mode_ == OpenMode::ReadOnly)
+        return Status::invalidArgument(path_ + " is open read-only");
+    return Status::ok();
+}
+
+Status DbfTable::requireExclusive(const char* operation) const
+{
+    if (mode_ != OpenMode::Exclusive)
+        return Status::invalidArgument(std::string(operation) + " needs " + path_ + " opened exclusively");
+    return Status::ok();
+}
+
+Status DbfTable::checkRecno(std::uint32_t recno) const
+{
+    if (recno == 0 || recno > count_)
+        return Status::notFound(path_ + " has no record " + std::to_string(recno));
+    return Status::ok();
+}
+
+Status DbfTable::refreshCount()
+{
+    unsigned char head[dbf::kHeaderSize];
+    Status s = file_->readExact(0, head, sizeof head, "the table header");
+    if (!s)
+        return Status::corruption(path_ + ": " + s.message());
+    const dbf::DbfHeader h = dbf::decodeHeader(head);
+    if (h.headerLength != layout_.header.headerLength || h.recordLength != layout_.header.recordLength)
+        return Status::corruption(path_ + ": the table header changed its layout while open");
+    std::uint64_t size = 0;
+    s = file_->size(&size);
+    if (!s)
+        return s;
+    layout_.header.recordCount = h.recordCount;
+    layout_.header.tableFlags = h.tableFlags;
+    count_ = dbf::recordsPresent(h, size);
+    cache_.clear();
+    return Status::ok();
+}
+
+void DbfTable::blankRecord(unsigned char* buf) const
+{
+    std::memset(buf, ' ', static_cast<std::size_t>(recordLength()));
+    for (const FieldInfo& f : schema())
+        if (dbf::isBinaryField(f))
+            std::memset(buf + f.offset, 0, static_cast<std::size_t>(f.width));
+}
+
+Status DbfTable::fillCache(std::uint32_t recno)
+{
+    const std::uint32_t n = std::min(cache_.capacity(), count_ - recno + 1);
+    unsigned char* data = cache_.prepare(recno, n);
+    Status s = file_->readExact(recordOffset(recno), data, std::size_t{n} * layout_.header.recordLength, "its records");
+    if (!s) {
+        cache_.clear();
+        return s.code() == Status::Code::Corruption ? Status::corruption(path_ + ": " + s.message()) : s;
+    }
+    return Status::ok();
+}
+
+Status DbfTable::readRecord(std::uint32_t recno, unsigned char* buf)
+{
+    Status s = checkRecno(recno);
+    if (!s)
+        return s;
+    // Other users may change a shared table at any time: read it fresh.
+    if (mode_ == OpenMode::Shared) {
+        s = file_->readExact(recordOffset(recno), buf, layout_.header.recordLength, "its records");
+        return s.code() == Status::Code::Corruption ? Status::corruption(path_ + ": " + s.message()) : s;
+    }
+    if (cache_.copyOut(recno, buf))
+        return Status::ok();
+    s = fillCache(recno);
+    if (s)
+        cache_.copyOut(recno, buf);
+    return s;
+}
+
+Status DbfTable::writeDate()
+{
+    dbf::stampToday(&layout_.header);
+    const auto head = dbf::encodeHeader(layout_.header);
+    return file_->writeAt(dbf::kDateAndCountOffset, head.data() + dbf::kDateAndCountOffset, 3);
+}
+
+Status DbfTable::writeDateAndCount()
+{
+    dbf::stampToday(&layout_.header);
+    layout_.header.recordCount = count_;
+    const auto head = dbf::encodeHeader(layout_.header);
+    return file_->writeAt(dbf::kDateAndCountOffset, head.data() + dbf::kDateAndCountOffset, dbf::kDateAndCountSize);
+}
+
+Status DbfTable::writeRecord(std::uint32_t recno, const unsigned char* buf)
+{
+    Status s = requireWritable();
+    if (s)
+        s = checkRecno(recno);
+    if (s)
+        s = file_->writeAt(recordOffset(recno), buf, layout_.header.recordLength);
+    // The last-update date is set once per session; it rides on the record's sync.
+    if (s && !dateStamped_)
+        s = writeDate();
+    if (s)
+        s = file_->sync();
+    if (!s)
+        return s;
+    dateStamped_ = true;
+    cache_.update(recno, buf);
+    return Status::ok();
+}
+
+Status DbfTable::appendRecord(const unsigned char* buf, std::uint32_t* recno) { return appendRecords(buf, 1, recno); }
+
+Status DbfTable::appendRecords(const unsigned char* bufs, std::size_t n, std::uint32_t* firstRecno)
+{
+    Status s = requireWritable();
+    if (!s)
+        return s;
+    dbf::HeaderLock lock(*file_, mode_ == OpenMode::Shared);
+    s = lock.acquire();
+    if (s && mode_ == OpenMode::Shared)
+        s = refreshCount();
+    if (!s)
+        return s;
+    if (n > std::numeric_limits<std::uint32_t>::max() - count_)
+        return Status::invalidArgument(path_ + " cannot hold more records");
+    // Records and end marker are on disk before the header counts them, so
+    // a crash leaves either the old count or the new, never a count that
+    // promises records that are not there.
+    const std::uint64_t offset = recordOffset(count_ + 1);
+    const std::size_t length = n * layout_.header.recordLength;
+    s = file_->writeAt(offset, bufs, length);
+    if (s)
+        s = file_->writeAt(offset + length, &dbf::kEndOfData, 1);
+    if (s)
+        s = file_->sync();
+    if (!s)
+        return s;
+    const std::uint32_t oldCount = count_;
+    count_ += static_cast<std::uint32_t>(n);
+    s = writeDateAndCount();
+    if (s)
+        s = file_->sync();
+    if (!s) {
+        count_ = oldCount;
+        layout_.header.recordCount = oldCount;
+        return s;
+    }
+    dateStamped_ = true;
+    *firstRecno = oldCount + 1;
+    return Status::ok();
+}
+
+Status DbfTable::checkMemoField(int field) const
+{
+    if (field < 0 || static_cast<std::size_t>(field) >= schema().size())
+        return Status::invalidArgument(path_ + " has no field number " + std::to_string(field));
+    if (!dbf::isMemoField(schema()[static_cast<std::size_t>(field)]) || !memo_)
+        return Status::invalidArgument(schema()[static_cast<std::size_t>(field)].name + " is not a memo field");
+    return Status::ok();
+}
+
+Status DbfTable::readMemo(const unsigned char* rec, int field, std::string* text)
+{
+    Status s = checkMemoField(field);
+    if (!s)
+        return s;
+    const FieldInfo& f = schema()[static_cast<std::size_t>(field)];
+    std::uint32_t block = 0;
+    if (!dbf::memoBlock(rec, f, &block))
+        return Status::corruption(path_ + ": field " + f.name + " holds \"" + fieldBytes(rec, f) + "\", not a memo block");
+    if (block == 0) {
+        text->clear();
+        return Status::ok();
+    }
+    return memo_->read(block, text);
+}
+
+Status DbfTable::writeMemo(unsigned char* rec, int field, const std::string& text)
+{
+    Status s = requireWritable();
+    if (s)
+        s = checkMemoField(field);
+    if (!s)
+        return s;
+    const FieldInfo& f = schema()[static_cast<std::size_t>(field)];
+    std::uint32_t block = 0;
+    if (!text.empty()) {
+        std::uint32_t oldBlock = 0;
+        if (!dbf::memoBlock(rec, f, &oldBlock))
+            oldBlock = 0;
+        s = memo_->write(oldBlock, text, &block);
+        if (!s)
+            return s;
+        if (f.width != 4 && std::to_string(block).size() > static_cast<std::size_t>(f.width))
+            return Status::ioError(path_ + ": memo block " + std::to_string(block) + " does not fit field " + f.name);
+    }
+    dbf::putMemoBlock(rec, f, block);
+    return Status::ok();
+}
+
+Status DbfTable::lockRecord(std::uint32_t recno)
+{
+    if (recno == 0)
+        return Status::invalidArgument(path_ + " has no record 0");
+    if (mode_ != OpenMode::Shared)
+        return Status::ok();
+    Status s = file_->lockRange(recordOffset(recno), layout_.header.recordLength);
+    if (s.code() == Status::Code::Locked)
+        return Status::locked("record " + std::to_string(recno) + " of " + path_ + " is locked by another user");
+    return s;
+}
+
+Status DbfTable::unlockRecord(std::uint32_t recno)
+{
+    if (recno == 0 || mode_ != OpenMode::Shared)
+        return Status::ok();
+    return file_->unlockRange(recordOffset(recno), layout_.header.recordLength);
+}
+
+} // namespace xbase
