@@ -1,1 +1,1 @@
-// cdx layer
+// stand-in
