@@ -1,1 +1,0 @@
-// expr layer
