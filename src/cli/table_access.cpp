@@ -1,0 +1,51 @@
+#include "cli/table_access.h"
+
+#include <cstdio>
+
+namespace quorvel::cli {
+
+int failWith(const std::string& message)
+{
+    std::fprintf(stderr, "quorvel-cli: %s\n", message.c_str());
+    return kFailed;
+}
+
+int badUsage(const std::string& usage, const std::string& error)
+{
+    std::fprintf(stderr, "quorvel-cli: %s\nusage: quorvel-cli %s\n", error.c_str(), usage.c_str());
+    return kBadUsage;
+}
+
+bool parseOrReport(const Invocation& inv, const OptionSpec& spec, const std::string& usage, ParsedArguments* out,
+                   int* exitCode)
+{
+    std::string error;
+    if (parseArguments(inv.args, spec, out, &error))
+        return true;
+    *exitCode = badUsage(usage, error);
+    return false;
+}
+
+bool openTable(xbase::TApollo& table, const std::string& file, xbase::OpenMode mode)
+{
+    if (table.sx_Use(file, mode))
+        return true;
+    failWith("cannot open " + file + ": " + table.sx_LastError().message());
+    return false;
+}
+
+std::string tableTypeName(const xbase::DbfTable& table)
+{
+    const char* name = "dBASE III";
+    switch (table.flavor()) {
+    case xbase::TableFlavor::FoxPro: name = "FoxPro"; break;
+    case xbase::TableFlavor::VisualFoxPro: name = "Visual FoxPro"; break;
+    case xbase::TableFlavor::DBase4: name = "dBASE IV"; break;
+    case xbase::TableFlavor::DBase3: break;
+    }
+    char hex[8];
+    std::snprintf(hex, sizeof hex, "0x%02X", table.versionByte());
+    return std::string(name) + " (" + hex + ")";
+}
+
+} // namespace quorvel::cli

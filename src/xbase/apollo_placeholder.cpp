@@ -1,1 +1,0 @@
-// The work area and the TApollo wrappers are added here.
