@@ -1,0 +1,31 @@
+#pragma once
+
+#include "design/base_label.h"
+
+namespace design {
+
+// One field of the current record, bound by the field's display label.
+class TGPDLabel : public TGBaseLabel {
+public:
+    using TGBaseLabel::TGBaseLabel;
+    QByteArray ClassName() const override { return QByteArrayLiteral("TGPDLabel"); }
+
+    const QString& DataFieldName() const { return dataFieldName_; }
+    void SetDataFieldName(const QString& name) { dataFieldName_ = name; }
+    const QString& DataFieldDescript() const { return dataFieldDescript_; }
+    void SetDataFieldDescript(const QString& descript) { dataFieldDescript_ = descript; }
+    // Kept and stored, without effect.
+    int LengthOfText() const { return lengthOfText_; }
+    void SetLengthOfText(int length) { lengthOfText_ = length; }
+
+    // Record values never go into a design file.
+    void ClearData() override;
+    void DefineProperties(TGPropertyList& list) override;
+
+private:
+    QString dataFieldName_;
+    QString dataFieldDescript_;
+    int lengthOfText_ = 0;
+};
+
+} // namespace design

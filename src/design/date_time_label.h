@@ -1,0 +1,26 @@
+#pragma once
+
+#include "design/base_label.h"
+
+namespace design {
+
+// The current date and/or time in the user's formats; the caption is
+// composed when the object is drawn.
+class TGDateTimeLabel : public TGBaseLabel {
+public:
+    using TGBaseLabel::TGBaseLabel;
+    QByteArray ClassName() const override { return QByteArrayLiteral("TGDateTimeLabel"); }
+
+    TGDateFormat DateFormat() const { return dateFormat_; }
+    void SetDateFormat(TGDateFormat format) { dateFormat_ = format; }
+    TGTimeFormat TimeFormat() const { return timeFormat_; }
+    void SetTimeFormat(TGTimeFormat format) { timeFormat_ = format; }
+
+    void DefineProperties(TGPropertyList& list) override;
+
+private:
+    TGDateFormat dateFormat_ = TGDateFormat::dtfDateShort;
+    TGTimeFormat timeFormat_ = TGTimeFormat::dtfTimeNone;
+};
+
+} // namespace design
