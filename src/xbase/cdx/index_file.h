@@ -18,6 +18,7 @@ namespace xbase {
 namespace cdx {
 class PageStore;
 class TagTree;
+struct LeafItem;
 } // namespace cdx
 
 struct TagInfo {
@@ -69,9 +70,9 @@ private:
     Status loadDirectory();
     Status loadTag(const std::string& name, std::uint32_t headerOffset);
     Status checkTag(int tag) const;
-    Status addDirectoryTag(const TagInfo& info, std::vector<std::pair<std::string, std::uint32_t>>& keys,
+    Status addDirectoryTag(const TagInfo& info, const std::vector<cdx::LeafItem>& keys,
                            const std::function<bool(int)>& progress);
-    Status rebuildSingleTag(const TagInfo& info, std::vector<std::pair<std::string, std::uint32_t>>& keys,
+    Status rebuildSingleTag(const TagInfo& info, const std::vector<cdx::LeafItem>& keys,
                             const std::function<bool(int)>& progress);
 
     std::unique_ptr<cdx::PageStore> store_;

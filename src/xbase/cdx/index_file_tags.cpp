@@ -2,6 +2,7 @@
 
 #include "xbase/cdx/index_file.h"
 
+#include "xbase/cdx/key_sorter.h"
 #include "xbase/cdx/page_store.h"
 #include "xbase/cdx/tag_info_codec.h"
 #include "xbase/cdx/tag_tree.h"
@@ -17,9 +18,9 @@ namespace {
 
 Status cancelled() { return Status::invalidArgument("index build cancelled"); }
 
-// Pads keys to the key length, sorts them into index order and drops what
-// the tag may not hold twice.
-Status prepareKeys(const TagInfo& info, KeyList& keys, const std::function<bool(int)>& progress)
+// Pads keys to the key length and sorts them into index order.
+Status prepareKeys(const TagInfo& info, std::vector<std::pair<std::string, std::uint32_t>>& keys,
+                   const std::function<bool(int)>& progress, std::vector<LeafItem>* sorted)
 {
     const auto keyLength = static_cast<std::size_t>(info.keyLength);
     const char fill = static_cast<char>(trailingFill(info.keyType));
@@ -31,16 +32,9 @@ Status prepareKeys(const TagInfo& info, KeyList& keys, const std::function<bool(
     }
     if (progress && !progress(0))
         return cancelled();
-    std::sort(keys.begin(), keys.end());
+    *sorted = sortKeys(keys, info.unique);
     if (progress && !progress(30))
         return cancelled();
-    if (info.unique) {
-        // A unique tag keeps the first record of each key only.
-        keys.erase(std::unique(keys.begin(), keys.end(), [](const auto& a, const auto& b) { return a.first == b.first; }),
-                   keys.end());
-    } else {
-        keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
-    }
     return Status::ok();
 }
 
@@ -67,15 +61,16 @@ Status IndexFile::addTag(const TagInfo& infoIn, std::vector<std::pair<std::strin
         return s;
     if (compound_ && findTag(info.name) >= 0)
         return Status::invalidArgument("tag " + info.name + " already exists in " + store_->name());
-    if (Status s = prepareKeys(info, keys, progress); !s)
+    std::vector<LeafItem> sorted;
+    if (Status s = prepareKeys(info, keys, progress, &sorted); !s)
         return s;
-    Status s = compound_ ? addDirectoryTag(info, keys, progress) : rebuildSingleTag(info, keys, progress);
+    Status s = compound_ ? addDirectoryTag(info, sorted, progress) : rebuildSingleTag(info, sorted, progress);
     if (s && progress)
         progress(100);
     return s;
 }
 
-Status IndexFile::addDirectoryTag(const TagInfo& info, std::vector<std::pair<std::string, std::uint32_t>>& keys,
+Status IndexFile::addDirectoryTag(const TagInfo& info, const std::vector<cdx::LeafItem>& keys,
                                   const std::function<bool(int)>& progress)
 {
     const std::uint64_t oldEnd = store_->end();
@@ -103,7 +98,7 @@ Status IndexFile::addDirectoryTag(const TagInfo& info, std::vector<std::pair<std
     return Status::ok();
 }
 
-Status IndexFile::rebuildSingleTag(const TagInfo& infoIn, std::vector<std::pair<std::string, std::uint32_t>>& keys,
+Status IndexFile::rebuildSingleTag(const TagInfo& infoIn, const std::vector<cdx::LeafItem>& keys,
                                    const std::function<bool(int)>& progress)
 {
     TagInfo info = infoIn;

@@ -74,6 +74,8 @@ LeafPacker::LeafPacker(const KeyFormat& fmt) : fmt_(fmt) {}
 void LeafPacker::clear()
 {
     items_.clear();
+    dup_.clear();
+    trail_.clear();
     maxRecno_ = 0;
     keyBytes_ = 0;
 }
@@ -83,8 +85,7 @@ bool LeafPacker::tryAdd(const LeafItem& item)
     const int trail = trailingCount(item.key, fmt_.fill);
     int dup = 0;
     if (!items_.empty()) {
-        const auto& prev = items_.back().key;
-        dup = duplicateCount(prev, trailingCount(prev, fmt_.fill), item.key, trail);
+        dup = duplicateCount(items_.back().key, trail_.back(), item.key, trail);
     }
     const int stored = fmt_.keyLength - dup - trail;
     const std::uint32_t maxRecno = std::max(maxRecno_, item.recno);
@@ -93,6 +94,8 @@ bool LeafPacker::tryAdd(const LeafItem& item)
     if (needed > kLeafSpace)
         return false;
     items_.push_back(item);
+    dup_.push_back(static_cast<std::uint8_t>(dup));
+    trail_.push_back(static_cast<std::uint8_t>(trail));
     maxRecno_ = maxRecno;
     keyBytes_ += stored;
     return true;
@@ -117,20 +120,16 @@ void LeafPacker::encode(std::uint16_t attributes, std::uint32_t left, std::uint3
     page[23] = static_cast<unsigned char>(w.bytes);
 
     std::size_t keyPos = kPageSize;
-    std::string_view prev;
-    int prevTrail = 0;
     for (std::size_t i = 0; i < items_.size(); ++i) {
         const auto& it = items_[i];
-        const int trail = trailingCount(it.key, fmt_.fill);
-        const int dup = i == 0 ? 0 : duplicateCount(prev, prevTrail, it.key, trail);
+        const int dup = dup_[i];
+        const int trail = trail_[i];
         const auto stored = static_cast<std::size_t>(fmt_.keyLength - dup - trail);
         keyPos -= stored;
         std::memcpy(page + keyPos, it.key.data() + dup, stored);
         const std::uint64_t packed = it.recno | (std::uint64_t(dup) << w.recBits) |
                                      (std::uint64_t(trail) << (w.recBits + w.dupBits));
         putPacked(page + kEntriesAt + i * static_cast<std::size_t>(w.bytes), w.bytes, packed);
-        prev = it.key;
-        prevTrail = trail;
     }
 }
 

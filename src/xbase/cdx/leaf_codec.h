@@ -33,6 +33,10 @@ public:
 private:
     KeyFormat fmt_;
     std::vector<LeafItem> items_;
+    // Per item, the bytes shared with the previous key and the fill bytes
+    // dropped from its end.
+    std::vector<std::uint8_t> dup_;
+    std::vector<std::uint8_t> trail_;
     std::uint32_t maxRecno_ = 0;
     int keyBytes_ = 0;
 };

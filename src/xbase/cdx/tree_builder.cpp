@@ -71,7 +71,7 @@ private:
     std::size_t count_ = 0;
 };
 
-Status buildLeaves(PageStore& store, const KeyFormat& fmt, const KeyList& sorted, Progress& progress,
+Status buildLeaves(PageStore& store, const KeyFormat& fmt, const std::vector<LeafItem>& sorted, Progress& progress,
                    std::vector<Separator>* up, bool* cancelled)
 {
     LevelWriter writer(store);
@@ -90,7 +90,7 @@ Status buildLeaves(PageStore& store, const KeyFormat& fmt, const KeyList& sorted
         return Status::ok();
     };
     for (std::size_t i = 0; i < sorted.size(); ++i) {
-        const LeafItem item{sorted[i].first, sorted[i].second};
+        const LeafItem& item = sorted[i];
         if (!packer.tryAdd(item)) {
             if (Status s = emit(); !s)
                 return s;
@@ -158,7 +158,7 @@ bool Progress::step(std::size_t done)
     return callback_(percent);
 }
 
-Status buildTree(PageStore& store, const KeyFormat& fmt, const KeyList& sorted, Progress& progress,
+Status buildTree(PageStore& store, const KeyFormat& fmt, const std::vector<LeafItem>& sorted, Progress& progress,
                  std::uint32_t* root, bool* cancelled)
 {
     *cancelled = false;

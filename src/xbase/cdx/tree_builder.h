@@ -1,5 +1,6 @@
 #pragma once
 
+#include "xbase/cdx/leaf_codec.h"
 #include "xbase/cdx/node.h"
 #include "xbase/cdx/page_store.h"
 
@@ -11,7 +12,6 @@
 
 namespace xbase::cdx {
 
-using KeyList = std::vector<std::pair<std::string, std::uint32_t>>;
 
 // Reports progress as percent of a range and carries the caller's answer
 // (false cancels).
@@ -32,7 +32,7 @@ private:
 // Writes a tree for sorted, distinct entries at the end of the file, leaves
 // first and then each interior level, all nodes filled; returns the root.
 // False from `progress` stops it with *cancelled set.
-Status buildTree(PageStore& store, const KeyFormat& fmt, const KeyList& sorted, Progress& progress,
+Status buildTree(PageStore& store, const KeyFormat& fmt, const std::vector<LeafItem>& sorted, Progress& progress,
                  std::uint32_t* root, bool* cancelled);
 
 } // namespace xbase::cdx
