@@ -33,7 +33,7 @@ const char* const kFirstNames[] = {
     "Dorothy", "George", "Melissa", "Timothy", "Deborah", "Ronald", "Stephanie", "Edward",
     "Rebecca", "Jason", "Sharon", "Jeffrey", "Laura", "Ryan", "Cynthia", "Jacob", "Kathleen",
     "Gary", "Amy", "Nicholas", "Angela", "Eric", "Shirley", "Jonathan", "Anna", "Fran\xE7oise",
-    "Jos\xE9", "Zo\xEB", "Ren\xE9" "e", "Bj\xF6rn", "Mar\xEDa", "Ingrid", "Pieter", "Giulia",
+    "Jos\xE9", "Zo\xEB", "Ren\xE9" "e", "Bj\xF6" "rn", "Mar\xED" "a", "Ingrid", "Pieter", "Giulia",
 };
 const char* const kPrefixes[] = {"Mr.", "Mrs.", "Ms.", "Dr.", "Rev.", "Prof.", "Miss", "Hon."};
 const char* const kTitles[] = {
@@ -53,7 +53,7 @@ const char* const kStreetNames[] = {
     "Madison", "Meadow", "Chestnut", "Franklin", "Mill", "Forest",
 };
 const char* const kStreetKinds[] = {"St.", "Ave.", "Rd.", "Blvd.", "Ln.", "Dr.", "Ct.", "Way"};
-const char* const kStreet2[] = {"Apt. ", "Suite ", "Unit ", "P.O. Box ", "Floor "};
+const char* const kUnitWords[] = {"Apt. ", "Suite ", "Unit ", "P.O. Box ", "Floor "};
 
 struct Place {
     const char* city;
@@ -78,7 +78,7 @@ const Place kPlaces[] = {
     {"Dover", "DE", "199", "302"}, {"Nashville", "TN", "372", "615"},
 };
 const char* const kEmailHosts[] = {"example.com", "mail.example.org", "club.example.net"};
-const char* const kCodes[] = {"A", "B", "C", "AB", "AC", "BC", "VIP", "DONOR", "M", "X"};
+const char* const kCodeWords[] = {"A", "B", "C", "AB", "AC", "BC", "VIP", "DONOR", "M", "X"};
 const char* const kComments[] = {
     "Prefers e-mail", "Annual dues paid", "Paid \x80" "20 deposit", "Call after 5 pm",
     "Volunteer - spring fair", "Do not phone", "New member", "Board member",
@@ -121,6 +121,22 @@ const std::array<AddressFieldSpec, kAddressFieldCount>& addressFieldSpecs()
         {"ISDEL", 'L', 1}, {"TAG", 'C', 8}, {"MEMO", 'M', 10},
     }};
     return specs;
+}
+
+const std::array<AddressTagSpec, kAddressTagCount>& addressTagSpecs()
+{
+    static const std::array<AddressTagSpec, kAddressTagCount> tags = {{
+        {"NAME", "UPPER(LNAME-FNAME)"}, {"LNAME", "UPPER(LNAME)+UPPER(FNAME)"}, {"FNAME", "UPPER(FNAME)"},
+        {"TITLE", "UPPER(TITLE)"}, {"ORG", "UPPER(ORG)"}, {"STREET", "UPPER(STREET)"},
+        {"STREET2", "UPPER(STREET2)"}, {"CITY", "UPPER(CITY+STATE)"}, {"STATE", "UPPER(STATE)"},
+        {"ZIP", "UPPER(ZIP)"}, {"COUNTRY", "UPPER(COUNTRY)"}, {"PHONE", "UPPER(PHONE)"},
+        {"PHONE2", "UPPER(PHONE2)"}, {"EMAIL", "UPPER(EMAIL)"}, {"FAX", "UPPER(FAX)"},
+        {"USER1", "UPPER(USER1)"}, {"USER2", "UPPER(USER2)"}, {"DATE", "UPPER(DATE)"},
+        {"TAG", "UPPER(TAG)"}, {"CODES", "UPPER(CODES)"}, {"PREFIX", "UPPER(PREFIX)"},
+        {"MIDDLE", "UPPER(MIDDLE)"}, {"DELETED", "DELETED()"}, {"STATEZIP", "UPPER(STATE-ZIP)"},
+        {"ISDEL", "ISDEL"}, {"NOTISDEL", "!ISDEL"},
+    }};
+    return tags;
 }
 
 AddressGenerator::AddressGenerator(std::uint64_t seed) : state_(seed * 0x9E3779B97F4A7C15ULL + 1) {}
@@ -182,7 +198,7 @@ void AddressGenerator::fillAddress(AddressRecord& r)
     const Place& place = kPlaces[below(sizeof kPlaces / sizeof kPlaces[0])];
     r.values[kStreet] = std::to_string(1 + below(9999)) + " " + pick(kStreetNames) + " " + pick(kStreetKinds);
     if (below(5) == 0)
-        r.values[kStreet2] = std::string(pick(kStreet2)) + std::to_string(1 + below(400));
+        r.values[kStreet2] = std::string(pick(kUnitWords)) + std::to_string(1 + below(400));
     r.values[kCity] = place.city;
     r.values[kState] = place.state;
     r.values[kZip] = std::string(place.zipPrefix) + digits(2);
@@ -208,7 +224,7 @@ void AddressGenerator::fillContact(AddressRecord& r)
 void AddressGenerator::fillNotes(AddressRecord& r)
 {
     if (below(2) == 0)
-        r.values[kCodes] = pick(kCodes);
+        r.values[kCodes] = pick(kCodeWords);
     if (below(4) == 0)
         r.values[kUser1] = pick(kComments);
     if (below(10) == 0)

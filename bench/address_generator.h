@@ -21,6 +21,14 @@ struct AddressFieldSpec {
 
 const std::array<AddressFieldSpec, kAddressFieldCount>& addressFieldSpecs();
 
+// The 26 tags of an address file, in creation order.
+struct AddressTagSpec {
+    const char* name;
+    const char* keyExpression;
+};
+constexpr int kAddressTagCount = 26;
+const std::array<AddressTagSpec, kAddressTagCount>& addressTagSpecs();
+
 // One generated record: each value already fits its field's default width.
 // Text is Windows-1252 (a few names carry accented letters); ISDEL is "T"
 // or "F"; MEMO is empty for most records.

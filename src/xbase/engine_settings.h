@@ -13,6 +13,10 @@ struct EngineSettings {
     bool exact = false;   // true: string "=" compares whole values
     bool softSeek = false; // true: a failed seek stops at the next greater key
     int errorLevel = 0;
+    // false: queries always read every record (for comparing the planner
+    // with a plain scan); true: a query an order can answer reads only its
+    // key range.
+    bool optimizeQueries = true;
 };
 
 // Reports 0 to 100 during packs and index builds; returning false cancels.

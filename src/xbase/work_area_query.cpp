@@ -35,7 +35,7 @@ Status WorkArea::refreshCandidates()
 {
     candidates_.reset();
     plan_ = {};
-    if (!query_)
+    if (!query_ || !settings_.optimizeQueries)
         return Status::ok();
     plan_ = planQuery(*query_, allOrders());
     if (!plan_.usesIndex())
