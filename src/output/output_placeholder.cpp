@@ -1,1 +1,1 @@
-// output layer
+// stand-in

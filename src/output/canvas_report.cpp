@@ -1,0 +1,35 @@
+#include "output/canvas_report.h"
+
+namespace output {
+
+bool TCanvasReport::BeginDocument()
+{
+    if (!session_.Open(Device(), Dialogs(), Title()))
+        return false;
+    painter_.emplace(*session_.Painter(), session_.Mapping(ScaleX(), ScaleY()));
+    return true;
+}
+
+void TCanvasReport::BeginPage()
+{
+    session_.BeginPage();
+}
+
+void TCanvasReport::EndDocument(bool aborted)
+{
+    painter_.reset();
+    session_.Close(aborted);
+}
+
+void TCanvasReport::EmitOp(TPageOp&& op)
+{
+    if (painter_)
+        painter_->drawOp(op);
+}
+
+TDeviceMapping TCanvasReport::Mapping() const
+{
+    return Printing() ? session_.Mapping(ScaleX(), ScaleY()) : TBaseReport::Mapping();
+}
+
+} // namespace output

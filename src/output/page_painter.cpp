@@ -1,0 +1,215 @@
+#include "output/page_painter.h"
+
+#include "output/font_setup.h"
+
+#include <QFontMetricsF>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QPolygonF>
+
+#include <cmath>
+#include <numbers>
+
+namespace output {
+
+namespace {
+
+Qt::PenStyle qtPenStyle(TPenStyle style)
+{
+    switch (style) {
+    case psDash: return Qt::DashLine;
+    case psDot: return Qt::DotLine;
+    case psDashDot: return Qt::DashDotLine;
+    case psDashDotDot: return Qt::DashDotDotLine;
+    case psClear: return Qt::NoPen;
+    case psSolid:
+    case psInsideFrame: break;
+    }
+    return Qt::SolidLine;
+}
+
+Qt::BrushStyle qtBrushStyle(TBrushStyle style)
+{
+    switch (style) {
+    case bsClear: return Qt::NoBrush;
+    case bsHorizontal: return Qt::HorPattern;
+    case bsVertical: return Qt::VerPattern;
+    case bsFDiagonal: return Qt::FDiagPattern;
+    case bsBDiagonal: return Qt::BDiagPattern;
+    case bsCross: return Qt::CrossPattern;
+    case bsDiagCross: return Qt::DiagCrossPattern;
+    case bsSolid: break;
+    }
+    return Qt::SolidPattern;
+}
+
+// Angle in degrees, counter-clockwise from three o'clock, of the ray from the
+// centre of `box` through `point`, measured on the ellipse the box bounds.
+double radialAngle(const QRectF& box, QPointF point)
+{
+    const double rx = box.width() / 2.0;
+    const double ry = box.height() / 2.0;
+    if (rx == 0.0 || ry == 0.0)
+        return 0.0;
+    const double dx = (point.x() - box.center().x()) / rx;
+    const double dy = (box.center().y() - point.y()) / ry;
+    return std::atan2(dy, dx) * 180.0 / std::numbers::pi;
+}
+
+// Arcs run counter-clockwise from start to end; equal ends mean a full turn.
+double arcSpan(double start, double end)
+{
+    double span = std::fmod(end - start, 360.0);
+    if (span <= 0.0)
+        span += 360.0;
+    return span;
+}
+
+} // namespace
+
+TPagePainter::TPagePainter(QPainter& painter, const TDeviceMapping& mapping)
+    : painter_(painter), mapping_(mapping)
+{
+    rasterOps_ = painter.paintEngine() != nullptr && painter.paintEngine()->hasFeature(QPaintEngine::RasterOpModes);
+    painter_.setRenderHint(QPainter::Antialiasing, true);
+    painter_.setRenderHint(QPainter::TextAntialiasing, true);
+    painter_.setRenderHint(QPainter::SmoothPixmapTransform, true);
+}
+
+QPointF TPagePainter::toPixels(QPointF inches) const
+{
+    return {mapping_.pixelX(inches.x()), mapping_.pixelY(inches.y())};
+}
+
+QRectF TPagePainter::toPixels(const QRectF& inches) const
+{
+    return QRectF(toPixels(inches.topLeft()), toPixels(inches.bottomRight()));
+}
+
+void TPagePainter::drawPage(const TPage& page)
+{
+    for (const TPageOp& op : page.ops)
+        drawOp(op);
+}
+
+void TPagePainter::drawOp(const TPageOp& op)
+{
+    std::visit([this](const auto& concrete) { draw(concrete); }, op);
+}
+
+const QFont& TPagePainter::fontFor(const TFontSpec& spec)
+{
+    if (!haveFont_ || !(spec == fontSpec_)) {
+        font_ = MakeQFont(spec, mapping_.fontPixels(spec.size), *painter_.device());
+        fontSpec_ = spec;
+        haveFont_ = true;
+    }
+    return font_;
+}
+
+void TPagePainter::draw(const TTextOp& op)
+{
+    const QFont& font = fontFor(op.font);
+    painter_.save();
+    if (op.clip)
+        painter_.setClipRect(toPixels(*op.clip).normalized());
+    painter_.setFont(font);
+    painter_.setPen(QColor::fromRgb(op.font.color));
+    if (op.opaque) {
+        painter_.setBackgroundMode(Qt::OpaqueMode);
+        painter_.setBackground(Qt::white);
+    }
+    double offset = 0.0;
+    if (op.align != taLeft) {
+        const double width = QFontMetricsF(font, painter_.device()).horizontalAdvance(op.text);
+        offset = op.align == taCenter ? -width / 2.0 : -width;
+    }
+    const QPointF anchor = toPixels(op.position);
+    if (op.font.angle == 0.0) {
+        painter_.drawText(QPointF(anchor.x() + offset, anchor.y()), op.text);
+    } else {
+        painter_.translate(anchor);
+        painter_.rotate(-op.font.angle);
+        painter_.drawText(QPointF(offset, 0.0), op.text);
+    }
+    painter_.restore();
+}
+
+void TPagePainter::applyPen(const TPenSpec& spec)
+{
+    QPen pen(QColor::fromRgb(spec.color));
+    pen.setStyle(qtPenStyle(spec.style));
+    pen.setWidthF(std::max(1.0, mapping_.penPixels(spec.width)));
+    pen.setCapStyle(Qt::SquareCap);
+    pen.setJoinStyle(Qt::MiterJoin);
+    painter_.setPen(pen);
+}
+
+void TPagePainter::applyBrush(const TBrushSpec& spec)
+{
+    if (!spec.pattern.isNull() && spec.style != bsClear) {
+        painter_.setBrush(QBrush(spec.pattern));
+        return;
+    }
+    painter_.setBrush(QBrush(QColor::fromRgb(spec.color), qtBrushStyle(spec.style)));
+}
+
+void TPagePainter::applyMode(TPenMode mode)
+{
+    if (!rasterOps_)
+        return;
+    switch (mode) {
+    case pmXor: painter_.setCompositionMode(QPainter::RasterOp_SourceXorDestination); break;
+    case pmNot: painter_.setCompositionMode(QPainter::RasterOp_NotDestination); break;
+    case pmCopy: painter_.setCompositionMode(QPainter::CompositionMode_SourceOver); break;
+    }
+}
+
+void TPagePainter::draw(const TShapeOp& op)
+{
+    applyPen(op.pen);
+    applyBrush(op.brush);
+    applyMode(op.pen.mode);
+    drawShape(op, toPixels(op.rect).normalized());
+    if (op.pen.mode != pmCopy)
+        applyMode(pmCopy);
+}
+
+void TPagePainter::drawShape(const TShapeOp& op, const QRectF& box)
+{
+    const auto arcAngles = [&] {
+        const double start = radialAngle(op.rect, op.start);
+        return std::pair{static_cast<int>(std::lround(start * 16.0)),
+                         static_cast<int>(std::lround(arcSpan(start, radialAngle(op.rect, op.end)) * 16.0))};
+    };
+    switch (op.kind) {
+    case skLine: painter_.drawLine(toPixels(op.rect.topLeft()), toPixels(op.rect.bottomRight())); return;
+    case skRectangle: painter_.drawRect(box); return;
+    case skEllipse: painter_.drawEllipse(box); return;
+    case skRoundRect:
+        painter_.drawRoundedRect(box, mapping_.lengthX(op.corner.width()) / 2.0,
+                                 mapping_.lengthY(op.corner.height()) / 2.0);
+        return;
+    case skArc: { auto [s, span] = arcAngles(); painter_.drawArc(box, s, span); return; }
+    case skChord: { auto [s, span] = arcAngles(); painter_.drawChord(box, s, span); return; }
+    case skPie: { auto [s, span] = arcAngles(); painter_.drawPie(box, s, span); return; }
+    case skPolygon:
+    case skPolyline: break;
+    }
+    QPolygonF polygon;
+    polygon.reserve(static_cast<qsizetype>(op.points.size()));
+    for (const QPointF& point : op.points)
+        polygon.append(toPixels(point));
+    if (op.kind == skPolygon)
+        painter_.drawPolygon(polygon);
+    else
+        painter_.drawPolyline(polygon);
+}
+
+void TPagePainter::draw(const TImageOp& op)
+{
+    if (!op.image.isNull())
+        painter_.drawImage(toPixels(op.target).normalized(), op.image);
+}
+
+} // namespace output

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "output/device_mapping.h"
+#include "output/page_ops.h"
+
+#include <QFont>
+#include <QPen>
+
+class QPainter;
+
+namespace output {
+
+// Draws recorded page operations onto any painter: the printer, a PDF file
+// or a preview image. The device only decides the mapping.
+class TPagePainter {
+public:
+    TPagePainter(QPainter& painter, const TDeviceMapping& mapping);
+
+    void drawPage(const TPage& page);
+    void drawOp(const TPageOp& op);
+
+    QPointF toPixels(QPointF inches) const;
+    QRectF toPixels(const QRectF& inches) const;
+
+private:
+    void draw(const TTextOp& op);
+    void draw(const TShapeOp& op);
+    void draw(const TImageOp& op);
+    void drawShape(const TShapeOp& op, const QRectF& box);
+    void applyPen(const TPenSpec& spec);
+    void applyBrush(const TBrushSpec& spec);
+    void applyMode(TPenMode mode);
+    const QFont& fontFor(const TFontSpec& spec);
+
+    QPainter& painter_;
+    TDeviceMapping mapping_;
+    bool rasterOps_ = false;
+    TFontSpec fontSpec_;
+    QFont font_;
+    bool haveFont_ = false;
+};
+
+} // namespace output

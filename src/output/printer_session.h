@@ -1,0 +1,38 @@
+#pragma once
+
+#include "output/device_mapping.h"
+
+#include <QPainter>
+#include <QPrinter>
+#include <QString>
+
+#include <memory>
+
+namespace output {
+
+class TOutputDialogs;
+class TRPDevice;
+
+// One print document on the device's printer, or in a PDF file when the
+// built-in PDF printer is selected.
+class TPrinterSession {
+public:
+    // False when the user cancelled the file question; EReportError when the
+    // printer or file cannot be opened.
+    bool Open(TRPDevice& device, TOutputDialogs& dialogs, const QString& title);
+    void BeginPage();
+    // An aborted PDF is removed: half a document must not pass for a whole one.
+    void Close(bool aborted);
+
+    QPainter* Painter() { return painter_.get(); }
+    TDeviceMapping Mapping(double scaleX, double scaleY) const;
+
+private:
+    std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<QPainter> painter_;
+    QString pdfFile_;
+    double unprintableLeft_ = 0.0, unprintableTop_ = 0.0;
+    bool pageOpen_ = false;
+};
+
+} // namespace output

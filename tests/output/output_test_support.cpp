@@ -1,0 +1,58 @@
+#include "output_test_support.h"
+
+namespace output_testing {
+
+using namespace output;
+
+std::unique_ptr<TRPDevice> MakeOfficeDevice(double unprintable)
+{
+    TFixedPrinterCatalog::Printer laser;
+    laser.entry = {QStringLiteral("Office Laser"), QStringLiteral("LPT1:"), QStringLiteral("PCL Laser"), true};
+    laser.sizes = {QPageSize(QPageSize::Letter), QPageSize(QPageSize::A4), QPageSize(QPageSize::A5)};
+    laser.bins = {QStringLiteral("Upper Tray"), QStringLiteral("Manual Feed")};
+    laser.margins = QMarginsF(unprintable, unprintable, unprintable, unprintable);
+    laser.resolution = 600;
+    std::vector<TFixedPrinterCatalog::Printer> printers{laser};
+    return std::make_unique<TRPDevice>(std::make_unique<TFixedPrinterCatalog>(printers));
+}
+
+RecordingJob::RecordingJob() : device(MakeOfficeDevice())
+{
+    filer.SetDevice(device.get());
+    filer.SetDialogs(&dialogs);
+    filer.SetStreamMode(smUser);
+    filer.SetStream(&stream);
+    filer.SetUnitsFactor(1.0);
+    filer.SetLineHeightMethod(lhmFont);
+    filer.SetMarginLeft(0.5);
+    filer.SetMarginRight(0.5);
+    filer.SetMarginTop(0.5);
+    filer.SetMarginBottom(0.5);
+}
+
+std::vector<TPage> RecordingJob::Record(const std::function<void(TBaseReport&)>& body)
+{
+    filer.OnPrint = body;
+    filer.RunJob();
+    return ReadPageStream(stream);
+}
+
+std::vector<TTextOp> TextsOf(const TPage& page)
+{
+    std::vector<TTextOp> texts;
+    for (const TPageOp& op : page.ops)
+        if (const auto* text = std::get_if<TTextOp>(&op))
+            texts.push_back(*text);
+    return texts;
+}
+
+std::vector<TShapeOp> ShapesOf(const TPage& page)
+{
+    std::vector<TShapeOp> shapes;
+    for (const TPageOp& op : page.ops)
+        if (const auto* shape = std::get_if<TShapeOp>(&op))
+            shapes.push_back(*shape);
+    return shapes;
+}
+
+} // namespace output_testing

@@ -1,0 +1,148 @@
+// Printing through the built-in PDF printer puts text where the recorded
+// stream says, checked with poppler's text extractor.
+#include "output_test_support.h"
+
+#include "output/report_printer.h"
+#include "support/temp_dir.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+#include <gtest/gtest.h>
+
+using namespace output;
+using namespace output_testing;
+
+namespace {
+
+struct WordBox {
+    QString word;
+    double xMin, yMin, xMax, yMax; // inches
+};
+
+std::vector<WordBox> extractWords(const QString& pdf)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    process.waitForFinished(30000);
+    const QString html = QString::fromUtf8(process.readAllStandardOutput());
+    static const QRegularExpression word(QStringLiteral(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+    std::vector<WordBox> words;
+    for (auto it = word.globalMatch(html); it.hasNext();) {
+        const auto m = it.next();
+        words.push_back({m.captured(5), m.captured(1).toDouble() / 72, m.captured(2).toDouble() / 72,
+                         m.captured(3).toDouble() / 72, m.captured(4).toDouble() / 72});
+    }
+    return words;
+}
+
+// The same job once into the stream and once through the PDF printer.
+void demoJob(TBaseReport& r)
+{
+    r.SelectFont(QStringLiteral("Arial"), 12);
+    r.MoveCursor(0.5, 1.0);
+    r.TextLeftAt(QStringLiteral("Quorvel"), 0.5);
+    r.TextRightAt(QStringLiteral("Right"), 8.0);
+    r.SelectFont(QStringLiteral("Times New Roman"), 10);
+    r.MoveCursor(0, 3.25);
+    r.TextCenteredAt(QStringLiteral("Centred"), 4.25);
+    r.SelectFont(QStringLiteral("Courier New"), 9);
+    r.AddTabStop(2.0, tjRight, 1.5, 10, blAll, 10);
+    r.MoveCursor(0.5, 5.0);
+    r.WriteText(QStringLiteral("\tTabbed"));
+    r.StartNextPage();
+    r.SelectFont(QStringLiteral("Arial"), 9);
+    r.MoveCursor(1.75, 9.5);
+    r.WriteText(QStringLiteral("Second"));
+}
+
+} // namespace
+
+TEST(PdfOutputTest, WordsLandWhereTheStreamPutsThem)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    testing_support::TempDir temp;
+    const QString pdf = QString::fromStdString(temp.file("job.pdf"));
+
+    RecordingJob recorded;
+    const auto pages = recorded.Record(demoJob);
+
+    const auto device = MakeOfficeDevice();
+    device->SelectPrinterByName(QStringLiteral("Save as PDF"));
+    TScriptedOutputDialogs dialogs;
+    dialogs.pdfFileNames.push_back(pdf);
+    TReportPrinter printer;
+    printer.SetDevice(device.get());
+    printer.SetDialogs(&dialogs);
+    printer.SetTitle(QStringLiteral("Quorvel"));
+    printer.OnPrint = demoJob;
+    printer.RunJob();
+    ASSERT_EQ(dialogs.asked, QStringList{QStringLiteral("PdfFileName")});
+    ASSERT_TRUE(QFile::exists(pdf));
+
+    const auto words = extractWords(pdf);
+    std::vector<TTextOp> expected;
+    for (const auto& page : pages)
+        for (const auto& text : TextsOf(page))
+            expected.push_back(text);
+    ASSERT_EQ(words.size(), expected.size());
+    RecordingJob measuring;
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        const TTextOp& op = expected[i];
+        ASSERT_EQ(words[i].word, op.text);
+        double width = 0, descent = 0;
+        measuring.Record([&](TBaseReport& r) {
+            r.SelectFont(op.font.name, op.font.size);
+            width = r.TextWidth(op.text);
+            descent = r.FontDescent();
+        });
+        const double left = op.align == taLeft ? op.position.x()
+                            : op.align == taCenter ? op.position.x() - width / 2
+                                                   : op.position.x() - width;
+        EXPECT_NEAR(words[i].xMin, left, 0.01) << op.text.toStdString();
+        EXPECT_NEAR(words[i].xMax, left + width, 0.01) << op.text.toStdString();
+        EXPECT_LT(words[i].yMin, op.position.y()) << op.text.toStdString();
+        EXPECT_NEAR(words[i].yMax, op.position.y() + descent, 0.01) << op.text.toStdString();
+    }
+}
+
+TEST(PdfOutputTest, CancellingTheFileQuestionAbortsQuietly)
+{
+    const auto device = MakeOfficeDevice();
+    device->SelectPrinterByName(QStringLiteral("Save as PDF"));
+    TScriptedOutputDialogs dialogs; // no file name prepared: cancelled
+    TReportPrinter printer;
+    printer.SetDevice(device.get());
+    printer.SetDialogs(&dialogs);
+    bool printed = false;
+    printer.OnPrint = [&](TBaseReport&) { printed = true; };
+    printer.RunJob();
+    EXPECT_FALSE(printed);
+    EXPECT_TRUE(printer.JobAborted());
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+}
+
+TEST(PdfOutputTest, AnAbortedPdfIsNotLeftBehind)
+{
+    testing_support::TempDir temp;
+    const QString pdf = QString::fromStdString(temp.file("aborted.pdf"));
+    const auto device = MakeOfficeDevice();
+    device->SelectPrinterByName(QStringLiteral("Save as PDF"));
+    TScriptedOutputDialogs dialogs;
+    dialogs.pdfFileNames.push_back(pdf);
+    TReportPrinter printer;
+    printer.SetDevice(device.get());
+    printer.SetDialogs(&dialogs);
+    printer.OnPrint = [](TBaseReport& r) {
+        r.WriteText(QStringLiteral("half"));
+        r.AbortJob();
+        r.StartNextPage();
+    };
+    printer.RunJob();
+    EXPECT_TRUE(printer.JobAborted());
+    EXPECT_FALSE(QFile::exists(pdf));
+}
