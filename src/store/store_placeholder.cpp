@@ -1,1 +1,1 @@
-// store layer
+// stand-in
