@@ -127,15 +127,6 @@ Status FptMemoFile::writeAt(std::uint32_t block, std::string_view text)
     return s;
 }
 
-Status FptMemoFile::readNextFree()
-{
-    unsigned char head[4];
-    Status s = file_->readExact(0, head, sizeof head, "the memo header");
-    if (s)
-        nextFree_ = bytes::getBe32(head);
-    return s;
-}
-
 Status FptMemoFile::writeNextFree()
 {
     unsigned char head[4];
@@ -169,8 +160,8 @@ Status FptMemoFile::write(std::uint32_t oldBlock, std::string_view text, std::ui
     }
     HeaderLock lock(*file_, shared_);
     s = lock.acquire();
-    if (s && shared_)
-        s = readNextFree();
+    if (s)
+        s = file_->size(&fileSize_); // other users may have added memos
     if (s)
         s = append(text, block);
     if (s)
@@ -180,7 +171,13 @@ Status FptMemoFile::write(std::uint32_t oldBlock, std::string_view text, std::ui
 
 Status FptMemoFile::append(std::string_view text, std::uint32_t* block)
 {
-    const std::uint32_t start = std::max(nextFree_, firstDataBlock());
+    // New memos go after the last byte of the file, not to the header's
+    // next-free block: a stale or damaged header must never send a new memo
+    // over one that records still point to. In a sound file both agree.
+    const std::uint64_t endBlock = (fileSize_ + blockSize_ - 1) / blockSize_;
+    if (endBlock > std::numeric_limits<std::uint32_t>::max())
+        return Status::ioError(path_ + ": the memo file is full");
+    const std::uint32_t start = std::max(static_cast<std::uint32_t>(endBlock), firstDataBlock());
     const std::uint32_t blocks = blocksFor(kMemoHeaderSize + text.size());
     if (std::uint64_t{start} + blocks > std::numeric_limits<std::uint32_t>::max())
         return Status::ioError(path_ + ": the memo file is full");

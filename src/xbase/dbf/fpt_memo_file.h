@@ -31,7 +31,6 @@ private:
     std::uint32_t blocksFor(std::uint64_t length) const;
     Status readMemoHeader(std::uint32_t block, std::uint32_t* length);
     Status writeAt(std::uint32_t block, std::string_view text);
-    Status readNextFree();
     Status writeNextFree();
     Status fitsInPlace(std::uint32_t oldBlock, std::string_view text, bool* fits);
 

@@ -206,4 +206,27 @@ TEST_F(DamagedTableTest, MemoCutShortByTheEndOfTheFile)
     EXPECT_EQ(memoStatus().code(), Code::Corruption);
 }
 
+// The header's next-free pointer may be stale (another program, a crash)
+// or damaged; a new memo must neither overwrite a live one nor jump far
+// beyond the end of the file.
+TEST_F(DamagedTableTest, NextFreePointerNeverSendsANewMemoAstray)
+{
+    for (std::uint32_t nextFree : {8u, 0xFFFFFF00u}) {
+        for (std::size_t i = 0; i < 4; ++i)
+            putByte(memoPath, i, static_cast<unsigned char>(nextFree >> (8 * (3 - i))));
+        {
+            auto table = openTable(path);
+            std::vector<unsigned char> rec(static_cast<std::size_t>(table->recordLength()));
+            ASSERT_TRUE(table->readRecord(2, rec.data()).isOk());
+            ASSERT_TRUE(table->writeMemo(rec.data(), 4, "second memo").isOk());
+            ASSERT_TRUE(table->writeRecord(2, rec.data()).isOk());
+        }
+        EXPECT_LT(readFileBytes(memoPath).size(), 2048u);
+        auto table = openTable(path, OpenMode::ReadOnly);
+        const auto rows = readRows(*table);
+        EXPECT_EQ(rows[0][4], "a memo");
+        EXPECT_EQ(rows[1][4], "second memo");
+    }
+}
+
 } // namespace
