@@ -1,1 +1,1 @@
-// window helpers
+// stand-in
