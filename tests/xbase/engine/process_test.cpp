@@ -1,0 +1,137 @@
+// What other processes see: a writer killed at any moment leaves a table
+// that opens with every committed record, and an exclusive open keeps
+// everyone else out with a clear refusal.
+#include "engine_fixture.h"
+
+#include <csignal>
+#include <set>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace engine_test;
+using xbase::Status;
+
+namespace {
+
+// Runs `work` in a child that reports progress by writing lines to a pipe.
+class Child {
+public:
+    template <typename Work> explicit Child(Work work)
+    {
+        int fds[2];
+        if (pipe(fds) != 0)
+            return;
+        pid_ = fork();
+        if (pid_ == 0) {
+            close(fds[0]);
+            work(fds[1]);
+            _exit(0);
+        }
+        close(fds[1]);
+        in_ = fdopen(fds[0], "r");
+    }
+    ~Child()
+    {
+        if (in_)
+            fclose(in_);
+        if (pid_ > 0) {
+            kill(pid_, SIGKILL);
+            waitpid(pid_, nullptr, 0);
+        }
+    }
+    Child(const Child&) = delete;
+    Child& operator=(const Child&) = delete;
+
+    bool readLine(std::string* line)
+    {
+        char buf[64];
+        if (!in_ || !fgets(buf, sizeof buf, in_))
+            return false;
+        *line = buf;
+        return true;
+    }
+    void killNow()
+    {
+        kill(pid_, SIGKILL);
+        waitpid(pid_, nullptr, 0);
+        pid_ = -1;
+    }
+
+private:
+    pid_t pid_ = -1;
+    FILE* in_ = nullptr;
+};
+
+void say(int fd, const std::string& text)
+{
+    const std::string line = text + "\n";
+    if (write(fd, line.data(), line.size()) < 0)
+        _exit(2);
+}
+
+TEST(ProcessTest, KilledWriterLosesNoCommittedRecord)
+{
+    testing_support::TempDir dir;
+    const std::string path = createPeople(dir, {{"Start", "Boston", 1}});
+    constexpr int kCommitsBeforeKill = 40;
+    Child writer([&path](int out) {
+        std::unique_ptr<xbase::WorkArea> area;
+        if (!xbase::WorkArea::open(path, xbase::OpenMode::Exclusive, {}, &area))
+            _exit(1);
+        for (int i = 0;; ++i) {
+            area->appendBlank();
+            area->replace(0, "R" + std::to_string(i));
+            area->replace(2, std::to_string(i % 1000));
+            if (area->commit())
+                say(out, std::to_string(i)); // only what commit has made durable
+        }
+    });
+    std::string line;
+    int committed = -1;
+    while (committed + 1 < kCommitsBeforeKill && writer.readLine(&line))
+        committed = std::stoi(line);
+    writer.killNow(); // somewhere in the middle of the next commit
+    ASSERT_EQ(committed + 1, kCommitsBeforeKill);
+
+    auto area = openArea(path);
+    ASSERT_TRUE(area);
+    std::set<std::string> names;
+    for (expectOk(area->goTop()); !area->eof(); expectOk(area->skip(1)))
+        names.insert(fieldOf(*area, "NAME"));
+    for (int i = 0; i <= committed; ++i)
+        EXPECT_TRUE(names.count("R" + std::to_string(i))) << "lost committed record R" << i;
+    // The index either agrees with the records or says that it does not;
+    // a rebuild always repairs it.
+    const Status check = area->checkIndexes();
+    EXPECT_TRUE(check.isOk() || check.code() == Status::Code::Corruption) << check.toString();
+    ASSERT_OK(area->reindex());
+    EXPECT_OK(area->checkIndexes());
+}
+
+TEST(ProcessTest, ExclusiveOpenElsewhereIsRefusedCleanly)
+{
+    testing_support::TempDir dir;
+    const std::string path = createPeople(dir, {{"Only", "Boston", 1}});
+    Child holder([&path](int out) {
+        std::unique_ptr<xbase::WorkArea> area;
+        if (!xbase::WorkArea::open(path, xbase::OpenMode::Exclusive, {}, &area))
+            _exit(1);
+        say(out, "open");
+        pause();
+    });
+    std::string line;
+    ASSERT_TRUE(holder.readLine(&line));
+    for (xbase::OpenMode mode : {xbase::OpenMode::Exclusive, xbase::OpenMode::Shared, xbase::OpenMode::ReadOnly}) {
+        std::unique_ptr<xbase::WorkArea> area;
+        EXPECT_EQ(xbase::WorkArea::open(path, mode, {}, &area).code(), Status::Code::Locked);
+        EXPECT_FALSE(area);
+    }
+    xbase::TApollo table;
+    EXPECT_FALSE(table.sx_Use(path));
+    EXPECT_EQ(table.sx_LastError().code(), Status::Code::Locked);
+    EXPECT_FALSE(table.sx_GoTop()); // a result, not a crash
+    holder.killNow();
+    EXPECT_TRUE(table.sx_Use(path)) << table.sx_LastError().toString();
+}
+
+} // namespace
