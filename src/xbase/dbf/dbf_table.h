@@ -70,7 +70,8 @@ private:
     DbfTable(std::string path, OpenMode mode, std::unique_ptr<File> file, dbf::TableLayout layout);
 
     static Status openLayout(const std::string& path, OpenMode mode, std::unique_ptr<File>* file, dbf::TableLayout* layout);
-    Status openMemo();
+    static Status settleInterruptedPack(const std::string& path, const std::string& memoPath, OpenMode mode,
+                                        std::unique_ptr<File>* file, dbf::TableLayout* layout);
     std::uint64_t recordOffset(std::uint32_t recno) const;
     Status requireWritable() const;
     Status requireExclusive(const char* operation) const;
