@@ -1,12 +1,40 @@
 #include "app/main_window.h"
+#include "app/single_instance.h"
+#include "store/home_folder.h"
+#include "store/supplied_data.h"
+#include "ui/qt_dialogs.h"
+#include "ui/qt_messages.h"
+#include "ui/services.h"
+#include "ui/viewer_help.h"
 
 #include <QApplication>
 
+using namespace quorvel;
+
 int main(int argc, char* argv[])
 {
-    QApplication app(argc, argv);
+    QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quorvel"));
-    quorvel::TAddressMain window;
+
+    THomeFolder home(THomeFolder::defaultRoot());
+    TJustOne justOne(home.root());
+    if (justOne.start() == TJustOne::TRole::Second)
+        return 0;
+
+    TQtMessages messages;
+    TQtDialogs dialogs;
+    TViewerHelp help;
+    const TServicesScope services(messages, dialogs, help);
+
+    if (!home.prepare(suppliedDataFolder())) {
+        messages.error(nullptr, home.lastError());
+        return 1;
+    }
+
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    TAddressMain window;
+    QObject::connect(&justOne, &TJustOne::activationRequested, &window, [&window] { bringToFront(&window); });
+    QApplication::restoreOverrideCursor();
     window.show();
     return QApplication::exec();
 }

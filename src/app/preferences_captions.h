@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QLatin1String>
+#include <QString>
+
+namespace quorvel {
+
+// The caption of a check box of the "Preferences" dialog, by settings key.
+QString preferenceCaption(QLatin1String key);
+
+} // namespace quorvel
