@@ -88,6 +88,30 @@ Status readDescriptors(const std::vector<unsigned char>& area, TableFlavor flavo
     return Status::ok();
 }
 
+// The 32-byte header, checked against itself and the file size.
+Status readHeader(File& file, std::uint64_t fileSize, const std::string& name, TableLayout* layout)
+{
+    if (fileSize < kHeaderSize)
+        return Status::corruption(name + ": the file is shorter than a table header");
+    unsigned char head[kHeaderSize];
+    Status s = file.readExact(0, head, kHeaderSize, "the table header");
+    if (!s)
+        return Status::corruption(name + ": " + s.message());
+    layout->header = decodeHeader(head);
+    const DbfHeader& h = layout->header;
+    const auto version = describeVersion(h.version);
+    if (!version)
+        return Status::notSupported(name + ": unknown table version " + hexByte(h.version));
+    layout->version = *version;
+    if (h.headerLength < kHeaderSize + kDescriptorSize + 1)
+        return Status::corruption(name + ": header length " + std::to_string(h.headerLength) + " is too small");
+    if (h.headerLength > fileSize)
+        return Status::corruption(name + ": the file ends inside its header");
+    if (h.recordLength < 2)
+        return Status::corruption(name + ": record length " + std::to_string(h.recordLength) + " is too small");
+    return Status::ok();
+}
+
 int recordWidthOf(const Schema& schema)
 {
     int width = 1;
@@ -154,30 +178,13 @@ std::uint32_t recordsPresent(const DbfHeader& h, std::uint64_t fileSize)
 Status readLayout(File& file, const std::string& name, TableLayout* out)
 {
     std::uint64_t fileSize = 0;
+    TableLayout layout;
     Status s = file.size(&fileSize);
+    if (s)
+        s = readHeader(file, fileSize, name, &layout);
     if (!s)
         return s;
-    if (fileSize < kHeaderSize)
-        return Status::corruption(name + ": the file is shorter than a table header");
-    unsigned char head[kHeaderSize];
-    s = file.readExact(0, head, kHeaderSize, "the table header");
-    if (!s)
-        return Status::corruption(name + ": " + s.message());
-    TableLayout layout;
-    layout.header = decodeHeader(head);
-    const auto version = describeVersion(layout.header.version);
-    if (!version)
-        return Status::notSupported(name + ": unknown table version " + hexByte(layout.header.version));
-    layout.version = *version;
-    const DbfHeader& h = layout.header;
-    if (h.headerLength < kHeaderSize + kDescriptorSize + 1)
-        return Status::corruption(name + ": header length " + std::to_string(h.headerLength) + " is too small");
-    if (h.headerLength > fileSize)
-        return Status::corruption(name + ": the file ends inside its header");
-    if (h.recordLength < 2)
-        return Status::corruption(name + ": record length " + std::to_string(h.recordLength) + " is too small");
-
-    std::vector<unsigned char> area(h.headerLength);
+    std::vector<unsigned char> area(layout.header.headerLength);
     s = file.readExact(0, area.data(), area.size(), "the field list");
     if (!s)
         return Status::corruption(name + ": " + s.message());
@@ -185,10 +192,10 @@ Status readLayout(File& file, const std::string& name, TableLayout* out)
     if (!s)
         return s;
     const int needed = recordWidthOf(layout.schema);
-    if (needed > h.recordLength)
-        return Status::corruption(name + ": record length " + std::to_string(h.recordLength) +
+    if (needed > layout.header.recordLength)
+        return Status::corruption(name + ": record length " + std::to_string(layout.header.recordLength) +
                                   " is shorter than its fields (" + std::to_string(needed) + ")");
-    layout.storedCount = recordsPresent(h, fileSize);
+    layout.storedCount = recordsPresent(layout.header, fileSize);
     *out = std::move(layout);
     return Status::ok();
 }

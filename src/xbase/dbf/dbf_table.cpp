@@ -158,30 +158,42 @@ Status DbfTable::appendRecords(const unsigned char* bufs, std::size_t n, std::ui
         return s;
     if (n > std::numeric_limits<std::uint32_t>::max() - count_)
         return Status::invalidArgument(path_ + " cannot hold more records");
-    // Records and end marker are on disk before the header counts them, so
-    // a crash leaves either the old count or the new, never a count that
-    // promises records that are not there.
+    const std::uint32_t oldCount = count_;
+    s = writeBeyondCount(bufs, n);
+    if (s)
+        s = countAppended(static_cast<std::uint32_t>(n));
+    if (s)
+        *firstRecno = oldCount + 1;
+    return s;
+}
+
+// Records and end marker are on disk before the header counts them, so a
+// crash leaves either the old count or the new, never a count that promises
+// records that are not there.
+Status DbfTable::writeBeyondCount(const unsigned char* bufs, std::size_t n)
+{
     const std::uint64_t offset = recordOffset(count_ + 1);
     const std::size_t length = n * layout_.header.recordLength;
-    s = file_->writeAt(offset, bufs, length);
+    Status s = file_->writeAt(offset, bufs, length);
     if (s)
         s = file_->writeAt(offset + length, &dbf::kEndOfData, 1);
     if (s)
         s = file_->sync();
-    if (!s)
-        return s;
-    const std::uint32_t oldCount = count_;
-    count_ += static_cast<std::uint32_t>(n);
-    s = writeDateAndCount();
+    return s;
+}
+
+Status DbfTable::countAppended(std::uint32_t n)
+{
+    count_ += n;
+    Status s = writeDateAndCount();
     if (s)
         s = file_->sync();
     if (!s) {
-        count_ = oldCount;
-        layout_.header.recordCount = oldCount;
+        count_ -= n;
+        layout_.header.recordCount = count_;
         return s;
     }
     dateStamped_ = true;
-    *firstRecno = oldCount + 1;
     return Status::ok();
 }
 

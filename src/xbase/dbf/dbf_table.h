@@ -80,6 +80,8 @@ private:
     Status fillCache(std::uint32_t recno);
     Status writeDate();
     Status writeDateAndCount();
+    Status writeBeyondCount(const unsigned char* bufs, std::size_t n);
+    Status countAppended(std::uint32_t n);
 
     std::string path_;
     OpenMode mode_;
