@@ -3,6 +3,7 @@
 #include "store/settings.h"
 #include "ui/help_library.h"
 #include "ui/services.h"
+#include "ui/whats_this.h"
 
 #include <QCheckBox>
 #include <QDesktopServices>
@@ -40,6 +41,9 @@ TGettingStarted::TGettingStarted(TSettings& settings, const QString& helpFolder,
     CloseButton = new QPushButton(QStringLiteral("Close"), this);
     CloseButton->setObjectName(QStringLiteral("CloseButton"));
     CloseButton->setDefault(true);
+    setWhatsThisText(DontShowCheck, QStringLiteral("When checked, this screen no longer appears when Quorvel "
+                                                   "starts. Help, Getting Started still shows it."));
+    setWhatsThisText(CloseButton, QStringLiteral("Closes this screen."));
 
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(DontShowCheck);

@@ -52,4 +52,21 @@ QString preferenceCaption(QLatin1String key)
     return QString(key);
 }
 
+QString preferenceWhatsThis(QLatin1String key)
+{
+    const QString caption = preferenceCaption(key);
+    if (key.startsWith(QLatin1String("Carry")))
+        return QStringLiteral("When checked, a new record starts with the %1 of the record shown when you press Add.")
+            .arg(caption);
+    if (key.startsWith(QLatin1String("Skip")))
+        return QStringLiteral("When checked, the Tab key passes over %1 while you enter a new record.").arg(caption);
+    if (key == QLatin1String("PlugDate"))
+        return QStringLiteral("When checked, every new record gets today's date.");
+    if (key == QLatin1String("PlugCityState"))
+        return QStringLiteral("When checked, you type the ZIP or postal code first and Quorvel fills in the city "
+                              "and state.");
+    return QStringLiteral("When checked, you type the last and first name first and Quorvel warns you when a record "
+                          "with that name already exists.");
+}
+
 } // namespace quorvel

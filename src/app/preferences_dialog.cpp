@@ -4,6 +4,7 @@
 #include "store/settings.h"
 #include "ui/help.h"
 #include "ui/services.h"
+#include "ui/whats_this.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -53,11 +54,16 @@ QWidget* TPreferences::createAddingPanel()
     auto* form = new QFormLayout;
     DefaultCountryEdit = new QLineEdit(group);
     DefaultCountryEdit->setObjectName(QStringLiteral("DefaultCountryEdit"));
+    setWhatsThisText(DefaultCountryEdit, QStringLiteral("The country put into a new record when no country is "
+                                                        "carried forward. Leave it empty for none."));
     form->addRow(QStringLiteral("Default Country Name"), DefaultCountryEdit);
     AggressiveSaveCombo = new QComboBox(group);
     AggressiveSaveCombo->setObjectName(QStringLiteral("AggressiveSaveCombo"));
     AggressiveSaveCombo->addItems(
         {QStringLiteral("None"), QStringLiteral("Normal - Every 5 Saves"), QStringLiteral("High - Every Save")});
+    setWhatsThisText(AggressiveSaveCombo, QStringLiteral("How often the address file is closed and reopened so that "
+                                                         "saved records are safely on disk: never, after every fifth "
+                                                         "saved record, or after every saved record."));
     form->addRow(QStringLiteral("Aggressive Saving Level"), AggressiveSaveCombo);
     const int belowSwitches = static_cast<int>(addingSwitches().size());
     qobject_cast<QGridLayout*>(group->layout())->addLayout(form, belowSwitches, 0);
@@ -74,6 +80,7 @@ QGroupBox* TPreferences::createFlagGroup(const QString& caption, const QString& 
     for (const TAddingFlag& flag : flags) {
         auto* box = new QCheckBox(preferenceCaption(flag.key), group);
         box->setObjectName(QString(flag.key) + QStringLiteral("Check"));
+        setWhatsThisText(box, preferenceWhatsThis(flag.key));
         grid->addWidget(box, index / columns, index % columns);
         flagBoxes_.append({&flag, box});
         ++index;
@@ -90,6 +97,9 @@ QWidget* TPreferences::createButtons()
     CancelButton = makeButton(QStringLiteral("Cancel"), QStringLiteral("CancelButton"), panel);
     HelpButton = makeButton(QStringLiteral("Help"), QStringLiteral("HelpButton"), panel);
     OKButton->setDefault(true);
+    setWhatsThisText(OKButton, QStringLiteral("Keeps these settings."));
+    setWhatsThisText(CancelButton, QStringLiteral("Closes the window and leaves the settings as they were."));
+    setWhatsThisText(HelpButton, QStringLiteral("Explains these settings."));
     row->addStretch();
     row->addWidget(OKButton);
     row->addWidget(CancelButton);
