@@ -4,9 +4,29 @@
 
 namespace xbase {
 
-CandidateSet::CandidateSet(std::uint32_t recordCount)
-    : recordCount_(recordCount), bits_((static_cast<std::size_t>(recordCount) + 64) / 64)
+CandidateSet::CandidateSet(std::uint32_t recordCount, bool all)
+    : recordCount_(recordCount), bits_((static_cast<std::size_t>(recordCount) + 64) / 64, all ? ~std::uint64_t{0} : 0)
 {
+    if (!all)
+        return;
+    bits_[0] &= ~std::uint64_t{1}; // there is no record 0
+    const std::uint32_t used = (recordCount + 1) % 64;
+    if (used != 0)
+        bits_.back() &= (std::uint64_t{1} << used) - 1;
+}
+
+void CandidateSet::remove(std::uint32_t recno)
+{
+    if (recno >= 1 && recno <= recordCount_)
+        bits_[recno / 64] &= ~(std::uint64_t{1} << (recno % 64));
+}
+
+std::uint32_t CandidateSet::count() const
+{
+    std::uint32_t n = 0;
+    for (std::uint64_t word : bits_)
+        n += static_cast<std::uint32_t>(std::popcount(word));
+    return n;
 }
 
 void CandidateSet::add(std::uint32_t recno)

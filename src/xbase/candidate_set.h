@@ -11,9 +11,12 @@ namespace xbase {
 // the candidates.
 class CandidateSet {
 public:
-    explicit CandidateSet(std::uint32_t recordCount);
+    // Empty, or holding every record when `all`.
+    explicit CandidateSet(std::uint32_t recordCount, bool all = false);
     // Grows the set for records appended since it was built.
     void add(std::uint32_t recno);
+    void remove(std::uint32_t recno);
+    std::uint32_t count() const;
     bool contains(std::uint32_t recno) const;
     // The first candidate after `recno` (0 for the very first), or 0 when none.
     std::uint32_t nextAfter(std::uint32_t recno) const;

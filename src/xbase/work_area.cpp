@@ -76,6 +76,8 @@ int WorkArea::orderCount() const
 std::unique_ptr<IndexCursor> WorkArea::cursorFor(int order) const
 {
     for (const OpenIndex& index : indexes_) {
+        if (order < 0)
+            break;
         if (order < static_cast<int>(index.orders.size()))
             return index.file->cursor(order);
         order -= static_cast<int>(index.orders.size());
@@ -86,6 +88,8 @@ std::unique_ptr<IndexCursor> WorkArea::cursorFor(int order) const
 const TagKeys& WorkArea::orderKeys(int order) const
 {
     for (const OpenIndex& index : indexes_) {
+        if (order < 0)
+            break;
         if (order < static_cast<int>(index.orders.size()))
             return index.orders[static_cast<std::size_t>(order)];
         order -= static_cast<int>(index.orders.size());

@@ -7,6 +7,7 @@
 #include "xbase/query_planner.h"
 #include "xbase/record_buffer.h"
 
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -130,6 +131,9 @@ private:
 
     // query
     Status refreshCandidates();
+    Status walkKeyRange(int order, const std::string& prefix, const std::function<void(std::uint32_t)>& visit) const;
+    void updateCandidate();
+    bool countFromIndexes(std::uint32_t* count) const;
 
     std::unique_ptr<DbfTable> table_;
     EngineSettings settings_;

@@ -65,6 +65,8 @@ Status WorkArea::appendRecords(const unsigned char* records, std::size_t count)
     }
     if (s)
         s = flushIndexes();
+    if (s && candidates_)
+        s = refreshCandidates();
     if (!s)
         return s;
     return count > 0 ? go(first + static_cast<std::uint32_t>(count) - 1) : Status::ok();
@@ -86,8 +88,7 @@ Status WorkArea::commit()
     if (!s)
         return s;
     buffer_->markStored();
-    if (candidates_)
-        candidates_->add(recNo());
+    updateCandidate();
     resetWalker();
     return Status::ok();
 }

@@ -29,25 +29,25 @@ Status WorkArea::setQuery(std::string_view expression)
     return s;
 }
 
-// Collects the records of the plan's key range; every record the query can
-// select is among them.
+// Builds the candidates of the plan: the records of its key range (or all),
+// less those whose logical keys rule them out.
 Status WorkArea::refreshCandidates()
 {
     candidates_.reset();
     plan_ = {};
     if (!query_ || !settings_.optimizeQueries)
         return Status::ok();
-    plan_ = planQuery(*query_, allOrders());
+    plan_ = planQuery(*query_, schema(), allOrders());
     if (!plan_.usesIndex())
         return Status::ok();
-    auto candidates = std::make_unique<CandidateSet>(table_->recordCount());
-    std::unique_ptr<IndexCursor> cursor = cursorFor(plan_.order);
-    for (bool more = cursor->seek(plan_.prefix, true); cursor->valid(); more = cursor->next()) {
-        if (!more || cursor->key().substr(0, plan_.prefix.size()) != plan_.prefix)
-            break;
-        candidates->add(cursor->recno());
+    auto candidates = std::make_unique<CandidateSet>(table_->recordCount(), plan_.order < 0);
+    Status s = plan_.order < 0 ? Status::ok()
+                               : walkKeyRange(plan_.order, plan_.prefix, [&](std::uint32_t r) { candidates->add(r); });
+    for (std::size_t i = 0; s && i < plan_.logicalTerms.size(); ++i) {
+        const LogicalTerm& term = plan_.logicalTerms[i];
+        const std::string other(1, term.required == 'T' ? 'F' : 'T');
+        s = walkKeyRange(term.order, other, [&](std::uint32_t r) { candidates->remove(r); });
     }
-    Status s = cursor->status();
     if (!s) {
         plan_ = {};
         return s;
@@ -56,11 +56,58 @@ Status WorkArea::refreshCandidates()
     return Status::ok();
 }
 
+Status WorkArea::walkKeyRange(int order, const std::string& prefix, const std::function<void(std::uint32_t)>& visit) const
+{
+    std::unique_ptr<IndexCursor> cursor = cursorFor(order);
+    for (bool more = cursor->seek(prefix, true); more || cursor->valid(); more = cursor->next()) {
+        if (!cursor->valid() || cursor->key().substr(0, prefix.size()) != prefix)
+            break;
+        visit(cursor->recno());
+    }
+    return cursor->status();
+}
+
+// After a commit: whether the record now belongs to the candidates, from
+// its own keys, so that they stay exact without walking the index again.
+void WorkArea::updateCandidate()
+{
+    if (!candidates_)
+        return;
+    bool in = true;
+    if (plan_.order >= 0) {
+        const std::optional<std::string> key = orderKeys(plan_.order).keyOf(*buffer_);
+        in = key && key->compare(0, plan_.prefix.size(), plan_.prefix) == 0;
+    }
+    for (const LogicalTerm& term : plan_.logicalTerms) {
+        const std::optional<std::string> key = orderKeys(term.order).keyOf(*buffer_);
+        in = in && key && !key->empty() && (*key)[0] == term.required;
+    }
+    if (in)
+        candidates_->add(recNo());
+    else
+        candidates_->remove(recNo());
+}
+
+// When the orders alone decide the query, counting reads no record.
+bool WorkArea::countFromIndexes(std::uint32_t* count) const
+{
+    const bool decided = candidates_ && plan_.complete && (plan_.order < 0 || !settings_.exact) &&
+                         (!settings_.deleted || plan_.deletedOrder >= 0);
+    if (!decided)
+        return false;
+    std::uint32_t n = candidates_->count();
+    if (settings_.deleted &&
+        !walkKeyRange(plan_.deletedOrder, "T", [&](std::uint32_t r) { n -= candidates_->contains(r) ? 1 : 0; }))
+        return false;
+    *count = n;
+    return true;
+}
+
 Status WorkArea::queryRecCount(std::uint32_t* count)
 {
     *count = 0;
     Status s = commit();
-    if (!s)
+    if (!s || countFromIndexes(count))
         return s;
     const std::uint32_t current = eof_ ? 0 : recNo();
     OrderWalker walker(*table_, candidates_.get());
