@@ -24,6 +24,7 @@ struct EngineBenchConfig {
 };
 
 // Phase names, shared so the report can line the two sides up.
+inline constexpr const char* kPhaseAppendPlain = "append records, no memos";
 inline constexpr const char* kPhaseAppend = "append records";
 inline constexpr const char* kPhaseIndex = "build 26 indexes";
 inline constexpr const char* kPhaseCountIndexed = "count LNAME=JO (index)";
