@@ -81,6 +81,11 @@ bool isChosenPrefixPart(const std::string& part, const Schema& schema, const Que
     const std::vector<Expression::PrefixTerm> terms = e->prefixTerms();
     if (terms.size() != 1 || terms[0].exactMatch || terms[0].literal != plan.prefix)
         return false;
+    // A value shorter than its width (TRIM and the like) is padded in the
+    // key, so a literal ending in blanks may find keys whose value does not
+    // begin with it: then only the records can say.
+    if (!plan.prefix.empty() && plan.prefix.back() == ' ')
+        return false;
     const int width = leadingWidth(orders[static_cast<std::size_t>(plan.order)]->keyExpression(), terms[0].keyCanonical);
     return width >= static_cast<int>(plan.prefix.size());
 }

@@ -22,6 +22,8 @@ const PlanCase kCases[] = {
     {"UPPER(LNAME-FNAME)=\"SMITHJ\"", "NAME", true},
     {"UPPER(ZIP)=\"6\" .and. UPPER(CODES)=\"A\"", "ZIP", false},
     {"UPPER(LNAME)=\"\" .and. !ISDEL", "LNAME", true},
+    {"TRIM(UPPER(LNAME))=\"JONES \"", "", false},
+    {"UPPER(LNAME)=\"JONES \" .and. !ISDEL", "LNAME", false}, // trailing blank: the records decide
     {"!ISDEL", "", true},
     {"ISDEL .and. UPPER(STATE)=\"IL\"", "STATE", true},
     {"UPPER(STATE)=\"IL\" .or. UPPER(STATE)=\"TX\"", "", false},
