@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+namespace quorvel {
+
+class TDataset;
+
+// One field a dataset declares: its DBF name (capitals), type (C, L, M; the
+// computed yes/no fields use L), width and the label shown for it in the
+// browse grid and the import field lists (empty: none).
+struct TFieldDef {
+    QString name;
+    char type = 'C';
+    int width = 0;
+    QString label;
+};
+
+// Works out one computed field for the dataset's current values.
+using TCalcFieldsFunction = std::function<QString(const TDataset& dataset, const QString& fieldName)>;
+
+} // namespace quorvel
