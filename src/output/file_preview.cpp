@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QScrollArea>
+#include <QStyle>
 
 namespace output {
 
@@ -43,8 +44,11 @@ TZoomFit TFilePreview::fit() const
 {
     TZoomFit result;
     if (scrollBox_ != nullptr) {
-        result.viewportWidth = scrollBox_->viewport()->width();
-        result.viewportHeight = scrollBox_->viewport()->height();
+        // The room without scroll bars: whether they show depends on the zoom.
+        const QSize room = scrollBox_->maximumViewportSize();
+        result.viewportWidth = room.width();
+        result.viewportHeight = room.height();
+        result.scrollBarExtent = scrollBox_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, scrollBox_);
         result.pixelsPerInchX = scrollBox_->logicalDpiX();
         result.pixelsPerInchY = scrollBox_->logicalDpiY();
     }

@@ -1,5 +1,6 @@
 #include "output/page_painter.h"
 
+#include "output/font_measure.h"
 #include "output/font_setup.h"
 
 #include <QFontMetricsF>
@@ -97,19 +98,25 @@ void TPagePainter::drawOp(const TPageOp& op)
     std::visit([this](const auto& concrete) { draw(concrete); }, op);
 }
 
-const QFont& TPagePainter::fontFor(const TFontSpec& spec)
+const QFont& TPagePainter::fontFor(const TFontSpec& spec, double pixels)
 {
     if (!haveFont_ || !(spec == fontSpec_)) {
-        font_ = MakeQFont(spec, mapping_.fontPixels(spec.size), *painter_.device());
+        font_ = MakeQFont(spec, pixels, *painter_.device());
         fontSpec_ = spec;
         haveFont_ = true;
     }
     return font_;
 }
 
+// Glyph advances are whole pixels at the size a font is laid out at, so a
+// line of small text laid out at 96 or 300 dpi comes out a per cent or two
+// wider or narrower than measured. Text is therefore laid out at the
+// measuring resolution and scaled down to the device: it then has the width
+// the job measured, on every device and at every zoom.
 void TPagePainter::draw(const TTextOp& op)
 {
-    const QFont& font = fontFor(op.font);
+    const double layoutPixels = op.font.size / 72.0 * TFontMeasure::kReferenceDpi;
+    const QFont& font = fontFor(op.font, layoutPixels);
     painter_.save();
     if (op.clip)
         painter_.setClipRect(toPixels(*op.clip).normalized());
@@ -124,14 +131,12 @@ void TPagePainter::draw(const TTextOp& op)
         const double width = QFontMetricsF(font, painter_.device()).horizontalAdvance(op.text);
         offset = op.align == taCenter ? -width / 2.0 : -width;
     }
-    const QPointF anchor = toPixels(op.position);
-    if (op.font.angle == 0.0) {
-        painter_.drawText(QPointF(anchor.x() + offset, anchor.y()), op.text);
-    } else {
-        painter_.translate(anchor);
+    painter_.translate(toPixels(op.position));
+    if (op.font.angle != 0.0)
         painter_.rotate(-op.font.angle);
-        painter_.drawText(QPointF(offset, 0.0), op.text);
-    }
+    const double em = op.font.size / 72.0;
+    painter_.scale(mapping_.lengthX(em) / layoutPixels, mapping_.lengthY(em) / layoutPixels);
+    painter_.drawText(QPointF(offset, 0.0), op.text);
     painter_.restore();
 }
 

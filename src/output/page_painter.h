@@ -30,7 +30,7 @@ private:
     void applyPen(const TPenSpec& spec);
     void applyBrush(const TBrushSpec& spec);
     void applyMode(TPenMode mode);
-    const QFont& fontFor(const TFontSpec& spec);
+    const QFont& fontFor(const TFontSpec& spec, double pixels);
 
     QPainter& painter_;
     TDeviceMapping mapping_;

@@ -26,9 +26,16 @@ static double fitZoom(double available, double pagePixels, const TZoomFit& fit)
     return ClampZoom(room * 100.0 / (pagePixels + scaledBorder));
 }
 
+// A page as wide as the window is usually taller than it; the vertical
+// scroll bar that then appears must not push the page's edge out of view.
 double PageWidthZoom(const TZoomFit& fit)
 {
-    return fitZoom(fit.viewportWidth, fit.pageWidth * fit.pixelsPerInchX, fit);
+    const double zoom = fitZoom(fit.viewportWidth, fit.pageWidth * fit.pixelsPerInchX, fit);
+    const double height = fit.pageHeight * fit.pixelsPerInchY * zoom / 100.0 + 2.0 * BorderPixels(fit, zoom)
+                          + fit.shadowDepth;
+    if (height <= fit.viewportHeight || fit.scrollBarExtent <= 0)
+        return zoom;
+    return fitZoom(fit.viewportWidth - fit.scrollBarExtent, fit.pageWidth * fit.pixelsPerInchX, fit);
 }
 
 double WholePageZoom(const TZoomFit& fit)

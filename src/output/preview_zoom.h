@@ -19,6 +19,7 @@ struct TZoomFit {
     double marginPercent = 0.0; // of the page width, on every side
     TMarginMethod marginMethod = mmFixed;
     int shadowDepth = 0;
+    int scrollBarExtent = 0; // width a vertical scroll bar takes when it appears
 };
 
 // Zoom percents outside 10 ... 200 are brought to the nearer limit.

@@ -139,6 +139,11 @@ TEST(PreviewZoomTest, LimitsAndSpecialRequests)
     EXPECT_DOUBLE_EQ(ResolveZoom(-1, fit), WholePageZoom(fit));
     EXPECT_NEAR(PageWidthZoom(fit), 100.0, 1e-9) << "page plus its grey border fills the width";
     EXPECT_LT(WholePageZoom(fit), PageWidthZoom(fit)) << "a short window fits the height first";
+    fit.scrollBarExtent = 16;
+    EXPECT_NEAR(PageWidthZoom(fit), 100.0 * (816 - 16) / 816, 1e-9)
+        << "room is left for the scroll bar a tall page brings";
+    fit.viewportHeight = 2000;
+    EXPECT_NEAR(PageWidthZoom(fit), 100.0, 1e-9) << "no scroll bar when the page fits";
     fit.viewportWidth = 100000;
     EXPECT_DOUBLE_EQ(PageWidthZoom(fit), 200.0);
 }

@@ -132,6 +132,19 @@ TEST_F(PreviewFormTest, ZoomStaysWithinItsLimits)
     EXPECT_LE(preview.ZoomFactor(), preview.ZoomPageWidthFactor());
 }
 
+TEST_F(PreviewFormTest, PageWidthZoomShowsTheWholeWidth)
+{
+    record(1);
+    TPreviewForm form(&job.stream);
+    form.SetInitialZoom(TPreviewForm::zmPageWidth);
+    form.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form));
+    QScrollArea* box = form.findChild<QScrollArea*>(QStringLiteral("ScrollBox"));
+    EXPECT_TRUE(box->verticalScrollBar()->isVisible());
+    EXPECT_FALSE(box->horizontalScrollBar()->isVisible());
+    EXPECT_GE(box->viewport()->width(), form.findChild<QLabel*>(QStringLiteral("PreviewPage"))->width() - 1);
+}
+
 TEST_F(PreviewFormTest, ArrowKeysScrollWithinRange)
 {
     record(1);
