@@ -18,7 +18,8 @@ RecordBuffer::RecordBuffer(DbfTable& table)
     : table_(table),
       current_(static_cast<std::size_t>(table.recordLength())),
       original_(current_.size()),
-      storedImage_(table, original_, recno_)
+      storedImage_(table, original_, recno_),
+      currentImage_(table, current_, recno_)
 {
     blank(1, false);
 }
@@ -41,18 +42,26 @@ Status RecordBuffer::load(std::uint32_t recno)
         blank(table_.recordCount() + 1, false);
         return s;
     }
-    original_ = current_;
     recno_ = recno;
     pendingMemos_.clear();
     dirty_ = false;
     pendingAppend_ = false;
+    originalKept_ = false; // taken at the first change: most loaded records are only read
     return Status::ok();
+}
+
+void RecordBuffer::keepOriginal()
+{
+    if (!originalKept_)
+        original_ = current_;
+    originalKept_ = true;
 }
 
 void RecordBuffer::blank(std::uint32_t recno, bool pendingAppend)
 {
     table_.blankRecord(current_.data());
     original_ = current_;
+    originalKept_ = true;
     recno_ = recno;
     pendingMemos_.clear();
     dirty_ = pendingAppend;
@@ -68,6 +77,7 @@ Status RecordBuffer::setField(int field, std::string_view value)
         setMemo(field, std::string(value));
         return Status::ok();
     }
+    keepOriginal();
     Status s = putFieldText(current_.data(), fields[static_cast<std::size_t>(field)], value);
     if (s)
         dirty_ = true;
@@ -79,6 +89,7 @@ Status RecordBuffer::setBytes(std::string_view bytes)
     if (bytes.size() != current_.size())
         return Status::invalidArgument("a record of " + std::to_string(current_.size()) + " bytes was expected, not " +
                                        std::to_string(bytes.size()));
+    keepOriginal();
     std::copy(bytes.begin(), bytes.end(), current_.begin());
     dirty_ = true;
     return Status::ok();
@@ -86,12 +97,14 @@ Status RecordBuffer::setBytes(std::string_view bytes)
 
 void RecordBuffer::setMemo(int field, std::string text)
 {
+    keepOriginal();
     pendingMemos_[field] = std::move(text);
     dirty_ = true;
 }
 
 void RecordBuffer::setDeletionFlag(bool on)
 {
+    keepOriginal();
     current_[0] = on ? '*' : ' ';
     dirty_ = true;
 }
@@ -110,6 +123,7 @@ Status RecordBuffer::writeMemos()
 void RecordBuffer::markStored()
 {
     original_ = current_;
+    originalKept_ = true;
     dirty_ = false;
     pendingAppend_ = false;
 }

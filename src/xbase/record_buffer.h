@@ -60,10 +60,13 @@ public:
     // After a write: the edited bytes are now the stored ones.
     void markStored();
 
-    const RecordImage& stored() const { return storedImage_; }
+    // The record as stored: the bytes before the first change.
+    const RecordImage& stored() const { return originalKept_ ? storedImage_ : currentImage_; }
     unsigned char* bytes() { return current_.data(); }
 
 private:
+    void keepOriginal();
+
     DbfTable& table_;
     std::vector<unsigned char> current_;
     std::vector<unsigned char> original_;
@@ -71,7 +74,9 @@ private:
     std::uint32_t recno_ = 0;
     bool dirty_ = false;
     bool pendingAppend_ = false;
+    bool originalKept_ = true;
     RecordImage storedImage_;
+    RecordImage currentImage_;
 };
 
 } // namespace xbase
