@@ -108,6 +108,8 @@ private:
     std::unique_ptr<OrderWalker> makeWalker() const;
     void resetWalker();
     Status settle(bool forward);
+    Status skipForward(long count);
+    Status skipBackward(long count);
     Status placeAtEof();
     bool isVisible() const;
     Status positionWalkerOnCurrent();

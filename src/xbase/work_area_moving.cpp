@@ -73,8 +73,7 @@ Status WorkArea::settle(bool forward)
         if (!(forward ? walker_->next() : walker_->prev()))
             break;
     }
-    Status s = placeAtEof();
-    return s;
+    return placeAtEof();
 }
 
 Status WorkArea::goTop()
@@ -109,31 +108,37 @@ Status WorkArea::skip(long count)
     bof_ = false;
     if (count == 0)
         return eof_ ? Status::ok() : buffer_->load(recNo());
-    if (count > 0) {
-        for (long i = 0; i < count && !eof_; ++i) {
-            walker_->next();
-            s = settle(true);
-            if (!s)
-                return s;
-        }
-        return Status::ok();
+    return count > 0 ? skipForward(count) : skipBackward(-count);
+}
+
+Status WorkArea::skipForward(long count)
+{
+    for (long i = 0; i < count && !eof_; ++i) {
+        walker_->next();
+        Status s = settle(true);
+        if (!s)
+            return s;
     }
-    for (long i = 0; i > count; --i) {
+    return Status::ok();
+}
+
+// From EOF the first step back lands on the last visible record. Running
+// off the top stays on the first visible record, flagged BOF.
+Status WorkArea::skipBackward(long count)
+{
+    for (long i = 0; i < count; ++i) {
         const bool fromEof = eof_;
         const std::uint32_t before = recNo();
         fromEof ? walker_->last() : walker_->prev();
-        s = settle(false);
+        Status s = settle(false);
         if (!s)
             return s;
-        if (eof_) {
-            // Ran off the top: stay on the first visible record, flagged.
-            bof_ = true;
-            if (fromEof)
-                return Status::ok();
+        if (!eof_)
+            continue;
+        if (!fromEof)
             s = go(before);
-            bof_ = true;
-            return s;
-        }
+        bof_ = true;
+        return s;
     }
     return Status::ok();
 }
