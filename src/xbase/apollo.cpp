@@ -100,6 +100,14 @@ int TApollo::sx_Index(const std::string& path, const std::string& keyExpression)
 }
 
 bool TApollo::sx_Reindex() { return needOpen() && done(area().reindex()); }
+int TApollo::sx_IndexOpen(const std::string& path)
+{
+    if (!needOpen() || !done(area().openIndexFile(path)))
+        return 0;
+    return area_->order() + 1;
+}
+
+bool TApollo::sx_IndexClose() { return needOpen() && done(area().closeOrderFile()); }
 bool TApollo::sx_CloseIndexes() { return needOpen() && done(area().closeIndexes()); }
 bool TApollo::sx_DeleteStructuralIndex() { return needOpen() && done(area().removeStructuralIndex()); }
 

@@ -46,6 +46,8 @@ public:
     int sx_IndexTag(const std::string& tag, const std::string& keyExpression, const std::string& forExpression = {});
     int sx_Index(const std::string& path, const std::string& keyExpression);
     bool sx_Reindex();
+    int sx_IndexOpen(const std::string& path);
+    bool sx_IndexClose(); // the file holding the current order
     bool sx_CloseIndexes();
     bool sx_DeleteStructuralIndex();
     int sx_TagArea(const std::string& tag) const;

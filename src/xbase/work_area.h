@@ -50,6 +50,9 @@ public:
     Status indexTag(const std::string& name, const std::string& keyExpression, const std::string& forExpression = {});
     Status createIndexFile(const std::string& path, const std::string& keyExpression);
     Status reindex();
+    // Opens another index file (CDX or IDX); its first order becomes current.
+    Status openIndexFile(const std::string& path);
+    Status closeOrderFile();
     Status closeIndexes();
     // Closes and deletes the structural index file.
     Status removeStructuralIndex();

@@ -192,6 +192,49 @@ Status WorkArea::rebuildAllOrders()
     return Status::ok();
 }
 
+Status WorkArea::openIndexFile(const std::string& path)
+{
+    Status s = commit();
+    if (!s)
+        return s;
+    for (const OpenIndex& open : indexes_)
+        if (open.path == path)
+            return Status::invalidArgument(path + " is open already");
+    OpenIndex index;
+    index.path = path;
+    s = IndexFile::open(path, table_->mode(), &index.file);
+    if (!s)
+        return s;
+    index.compileOrders(schema());
+    const int first = orderCount();
+    indexes_.push_back(std::move(index));
+    return selectNewOrder(first);
+}
+
+// Closes the file that holds the current order; record number order then.
+Status WorkArea::closeOrderFile()
+{
+    Status s = commit();
+    if (!s || order_ < 0)
+        return s;
+    int order = order_;
+    for (auto it = indexes_.begin(); it != indexes_.end(); ++it) {
+        if (order >= static_cast<int>(it->orders.size())) {
+            order -= static_cast<int>(it->orders.size());
+            continue;
+        }
+        s = it->file->flush();
+        indexes_.erase(it);
+        break;
+    }
+    order_ = -1;
+    scopeTop_.reset();
+    scopeBottom_.reset();
+    Status planned = refreshCandidates();
+    resetWalker();
+    return s ? planned : s;
+}
+
 Status WorkArea::closeIndexes()
 {
     Status s = commit();

@@ -49,6 +49,21 @@ TEST_F(ApolloTest, TagsAreNumberedFromOneAndLookedUpByName)
     EXPECT_NE(table_.sx_IndexName().find("CLUB.CDX"), std::string::npos);
 }
 
+TEST_F(ApolloTest, SingleOrderFilesOpenAndCloseBesideTheStructuralIndex)
+{
+    EXPECT_EQ(table_.sx_IndexTag("DESCRIPT", "UPPER(DESCRIPT)"), 1);
+    const std::string idx = dir_.file("BYDUES.IDX");
+    EXPECT_EQ(table_.sx_Index(idx, "DESCRIPT"), 2);
+    EXPECT_TRUE(table_.sx_GoTop());
+    EXPECT_EQ(table_.sx_GetString("DESCRIPT"), "Bowling"); // plain byte order: capitals first
+    EXPECT_TRUE(table_.sx_IndexClose());
+    EXPECT_EQ(table_.sx_IndexOrd(), 0);
+    EXPECT_EQ(table_.sx_TagArea("BYDUES"), 0);
+    EXPECT_EQ(table_.sx_IndexOpen(idx), 2);
+    EXPECT_EQ(table_.sx_TagName(2), "BYDUES");
+    EXPECT_EQ(table_.sx_IndexOpen(dir_.file("none.idx")), 0);
+}
+
 TEST_F(ApolloTest, SeekUsesTheEnvironmentSettings)
 {
     table_.sx_IndexTag("DESCRIPT", "UPPER(DESCRIPT)");
