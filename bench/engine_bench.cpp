@@ -100,14 +100,17 @@ const PhaseResult* find(const std::vector<PhaseResult>& phases, const std::strin
     return nullptr;
 }
 
-void printReport(const EngineBenchConfig& config, const std::vector<PhaseResult>& ours, const std::vector<PhaseResult>& sqlite)
+// Prints the table; false when the two sides disagree on an answer.
+bool printReport(const EngineBenchConfig& config, const std::vector<PhaseResult>& ours, const std::vector<PhaseResult>& sqlite)
 {
+    bool agree = ours.size() == sqlite.size();
     std::printf("%u records, %u seeks\n\n", config.records, config.seeks);
     std::printf("%-28s %10s %10s %8s %10s %10s %11s %11s\n", "phase", "ours s", "SQLite s", "ratio",
                 "ours n", "SQLite n", "ours MB", "SQLite MB");
     for (const PhaseResult& o : ours) {
         const PhaseResult* s = find(sqlite, o.name);
         const double sSeconds = s ? s->seconds : 0;
+        agree = agree && s && s->result == o.result;
         std::printf("%-28s %10.3f %10.3f %8.2f %10lld %10lld %11.1f %11.1f\n", o.name.c_str(), o.seconds,
                     sSeconds, sSeconds > 0 ? o.seconds / sSeconds : 0.0, o.result, s ? s->result : 0,
                     o.peakKb / 1024.0, s ? s->peakKb / 1024.0 : 0.0);
@@ -117,6 +120,9 @@ void printReport(const EngineBenchConfig& config, const std::vector<PhaseResult>
     if (indexed && scanned && indexed->seconds > 0)
         std::printf("\nours: tagged prefix count is %.1fx faster than a full scan\n", scanned->seconds / indexed->seconds);
     std::printf("ratio = ours / SQLite (below 1: ours is faster); MB = peak resident memory of that side's process so far\n");
+    if (!agree)
+        std::printf("the two sides DISAGREE on the answers above\n");
+    return agree;
 }
 
 EngineBenchConfig parseArguments(int argc, char* argv[])
@@ -151,12 +157,12 @@ int main(int argc, char* argv[])
         }
         const auto ours = runInChild(runXbaseSide, config, "our");
         const auto sqlite = runInChild(runSqliteSide, config, "SQLite");
-        printReport(config, ours, sqlite);
+        const bool agree = printReport(config, ours, sqlite);
         if (ownFolder)
             std::filesystem::remove_all(config.folder);
+        return agree ? 0 : 1;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "bench_engine: %s\n", e.what());
         return 1;
     }
-    return 0;
 }
