@@ -26,8 +26,23 @@ TPreviewForm::TPreviewForm(QIODevice* stream, QWidget* parent)
     scrollBox_->setObjectName(QStringLiteral("ScrollBox"));
     scrollBox_->setBackgroundRole(QPalette::Dark);
     scrollBox_->viewport()->setCursor(MagnifierCursor());
-    buttonBar_->setObjectName(QStringLiteral("ButtonBar"));
+    BuildButtonBar();
 
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(scrollBox_, 1);
+    layout->addWidget(buttonBar_);
+
+    preview_.SetStream(stream);
+    preview_.SetScrollBox(scrollBox_);
+    preview_.SetMarginPercent(2.5);
+    preview_.SetShadowDepth(0);
+    preview_.OnPageChange = [this] { UpdateCaption(); };
+    preview_.OnZoomChange = [this] { UpdateCaption(); };
+}
+
+void TPreviewForm::BuildButtonBar()
+{
+    buttonBar_->setObjectName(QStringLiteral("ButtonBar"));
     auto* bar = new QHBoxLayout(buttonBar_);
     bar->setContentsMargins(0, 0, 0, 0);
     bar->addWidget(addButton(tr("Ok"), "OkButton", &TPreviewForm::OkButtonClick));
@@ -40,24 +55,13 @@ TPreviewForm::TPreviewForm(QIODevice* stream, QWidget* parent)
                     addButton(tr("<"), "PrevPageButton", &TPreviewForm::PrevPageButtonClick),
                     addButton(tr(">"), "NextPageButton", &TPreviewForm::NextPageButtonClick),
                     addButton(tr(">|"), "LastPageButton", &TPreviewForm::LastPageButtonClick)};
-    const char* tips[] = {"First page", "Previous page", "Next page", "Last page"};
+    const QString tips[] = {tr("First page"), tr("Previous page"), tr("Next page"), tr("Last page")};
     for (std::size_t i = 0; i < pageButtons_.size(); ++i) {
-        pageButtons_[i]->setToolTip(tr(tips[i]));
+        pageButtons_[i]->setToolTip(tips[i]);
         bar->addWidget(pageButtons_[i]);
     }
     bar->addStretch();
     bar->addWidget(addButton(tr("&Help"), "HelpButton", &TPreviewForm::HelpButtonClick));
-
-    auto* layout = new QVBoxLayout(this);
-    layout->addWidget(scrollBox_, 1);
-    layout->addWidget(buttonBar_);
-
-    preview_.SetStream(stream);
-    preview_.SetScrollBox(scrollBox_);
-    preview_.SetMarginPercent(2.5);
-    preview_.SetShadowDepth(0);
-    preview_.OnPageChange = [this] { UpdateCaption(); };
-    preview_.OnZoomChange = [this] { UpdateCaption(); };
 }
 
 TPreviewForm::~TPreviewForm() = default;

@@ -41,6 +41,7 @@ protected:
     void done(int result) override;
 
 private:
+    void BuildButtonBar();
     QPushButton* addButton(const QString& text, const char* name, void (TPreviewForm::*slot)());
     void FormActivate();
     void UpdateCaption();

@@ -121,9 +121,16 @@ QList<QPageSize> TRPDevice::pageSizes() const
     return IsPdfPrinter() ? pdfPageSizes() : catalog_->PageSizes(current().name);
 }
 
+void TRPDevice::forgetDeviceFacts()
+{
+    unprintable_.reset();
+    resolution_.reset();
+}
+
 void TRPDevice::resetForPrinter()
 {
     bin_ = 0;
+    forgetDeviceFacts();
     if (printers_.empty())
         return;
     const QList<QPageSize> sizes = pageSizes();
@@ -152,6 +159,7 @@ bool TRPDevice::ChoosePaper(int code, double length, double width)
     if (!listed && !(custom && code == 0))
         return false;
     paper_ = *wanted;
+    forgetDeviceFacts();
     return true;
 }
 
@@ -187,14 +195,18 @@ QMarginsF TRPDevice::Unprintable() const
 {
     if (IsPdfPrinter())
         return {};
-    return catalog_->MinimumMargins(current().name, paper_, orientation_);
+    if (!unprintable_)
+        unprintable_ = catalog_->MinimumMargins(current().name, paper_, orientation_);
+    return *unprintable_;
 }
 
 int TRPDevice::Resolution() const
 {
     if (printers_.empty() || IsPdfPrinter())
         return 1200;
-    return catalog_->Resolution(current().name);
+    if (!resolution_)
+        resolution_ = catalog_->Resolution(current().name);
+    return *resolution_;
 }
 
 QStringList TRPDevice::BinNames() const
@@ -244,6 +256,7 @@ bool TRPDevice::SelectPaperByName(const QString& name)
     for (const QPageSize& size : pageSizes()) {
         if (size.name().compare(name, Qt::CaseInsensitive) == 0) {
             paper_ = size;
+            forgetDeviceFacts();
             return true;
         }
     }
@@ -260,6 +273,7 @@ void TRPDevice::SetOrientation(QPageLayout::Orientation orientation)
 {
     requireDevMode();
     orientation_ = orientation;
+    forgetDeviceFacts();
 }
 
 void TRPDevice::ConfigurePrinter(QPrinter& printer) const

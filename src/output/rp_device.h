@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QPrinter;
@@ -70,6 +71,7 @@ private:
     const TPrinterEntry& current() const;
     void requireDevMode() const;
     void resetForPrinter();
+    void forgetDeviceFacts();
     QList<QPageSize> pageSizes() const;
 
     std::unique_ptr<TPrinterCatalog> catalog_;
@@ -80,6 +82,10 @@ private:
     int bin_ = 0;
     QPageLayout::Orientation orientation_ = QPageLayout::Portrait;
     int copies_ = 1;
+    // Asking the system about a printer is slow (a CUPS round trip), and text
+    // measuring asks often; kept until the printer, paper or orientation changes.
+    mutable std::optional<QMarginsF> unprintable_;
+    mutable std::optional<int> resolution_;
 };
 
 } // namespace output

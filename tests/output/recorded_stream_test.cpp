@@ -5,6 +5,9 @@
 
 #include "output/output_error.h"
 #include "output/report_printer.h"
+#include "output/status_label.h"
+
+#include <QLabel>
 
 #include <gtest/gtest.h>
 
@@ -209,6 +212,11 @@ TEST_F(RecordedStreamTest, StatusShowsThePageBeingProduced)
     filer.SetStatusFormat(QStringLiteral("\rPreview Stopped at page %p!"));
     filer.RefreshStatus();
     EXPECT_EQ(shown.last(), QStringLiteral("\rPreview Stopped at page 3!"));
+
+    QLabel label;
+    filer.SetStatusLabel(StatusToLabel(&label));
+    filer.RefreshStatus();
+    EXPECT_EQ(label.text(), QStringLiteral("\nPreview Stopped at page 3!")) << "a label breaks lines with newlines";
 }
 
 TEST_F(RecordedStreamTest, PagesOutsideTheRangeAreProducedButNotEmitted)
