@@ -53,8 +53,8 @@ TZoomFit TFilePreview::fit() const
         result.pixelsPerInchY = scrollBox_->logicalDpiY();
     }
     if (shownPage_ >= 1 && shownPage_ <= PageCount()) {
-        result.pageWidth = Pages()[static_cast<std::size_t>(shownPage_ - 1)].size.width();
-        result.pageHeight = Pages()[static_cast<std::size_t>(shownPage_ - 1)].size.height();
+        result.pageWidth = LoadedPageSize(shownPage_).width();
+        result.pageHeight = LoadedPageSize(shownPage_).height();
     }
     result.marginPercent = marginPercent_;
     result.marginMethod = marginMethod_;
@@ -134,7 +134,7 @@ void TFilePreview::redraw()
     look.border = BorderPixels(zoomFit, zoom_);
     look.shadowDepth = shadowDepth_;
     look.monochrome = monochrome_;
-    const QImage image = RenderPreviewPage(Pages()[static_cast<std::size_t>(shownPage_ - 1)], look);
+    const QImage image = RenderPreviewPage(LoadedPage(shownPage_), look);
     pageView_->setPixmap(QPixmap::fromImage(image));
     pageView_->resize(image.size());
 }

@@ -65,7 +65,7 @@ public:
     void ZoomWholePage() { SetZoomFactor(ZoomWholePageFactor()); }
     double ZoomPageWidthFactor() const;
     double ZoomWholePageFactor() const;
-    int PageCount() const { return static_cast<int>(Pages().size()); }
+    int PageCount() const { return LoadedPageCount(); }
     int ShownPage() const { return shownPage_; }
 
     QString DeviceName() const override { return QStringLiteral("Preview"); }

@@ -4,12 +4,11 @@
 
 namespace output {
 
-const std::vector<TPage>& TFilePrinter::LoadPages()
+void TFilePrinter::LoadPages()
 {
     if (stream_ == nullptr)
         throw EReportError(QStringLiteral("No page stream was given."));
-    pages_ = ReadPageStream(*stream_);
-    return pages_;
+    pages_.emplace(*stream_);
 }
 
 void TFilePrinter::Execute()
@@ -20,11 +19,12 @@ void TFilePrinter::Execute()
 
 void TFilePrinter::PrintBody()
 {
-    for (std::size_t i = 0; i < pages_.size(); ++i) {
-        if (i > 0)
+    for (int page = 1; page <= LoadedPageCount(); ++page) {
+        if (page > 1)
             StartNextPage();
-        for (const TPageOp& op : pages_[i].ops)
-            Emit(op);
+        TPage content = LoadedPage(page);
+        for (TPageOp& op : content.ops)
+            Emit(std::move(op));
     }
 }
 

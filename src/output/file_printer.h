@@ -3,7 +3,7 @@
 #include "output/canvas_report.h"
 #include "output/page_stream.h"
 
-#include <vector>
+#include <optional>
 
 class QIODevice;
 
@@ -23,14 +23,17 @@ public:
 
 protected:
     void PrintBody() override;
-    // Reads every page of the stream; an unreadable stream throws.
-    const std::vector<TPage>& LoadPages();
-    const std::vector<TPage>& Pages() const { return pages_; }
-    void ClearPages() { pages_.clear(); }
+    // Opens and checks the stream; an unreadable or damaged one throws.
+    void LoadPages();
+    int LoadedPageCount() const { return pages_ ? pages_->pageCount() : 0; }
+    // 1-based page numbers, as viewers count.
+    QSizeF LoadedPageSize(int page) const { return pages_->pageSize(page - 1); }
+    TPage LoadedPage(int page) const { return pages_->page(page - 1); }
+    void ClearPages() { pages_.reset(); }
 
 private:
     QIODevice* stream_ = nullptr;
-    std::vector<TPage> pages_;
+    std::optional<TPageStreamReader> pages_;
 };
 
 } // namespace output

@@ -32,13 +32,35 @@ private:
     QByteArray buffer_;
 };
 
-// Reads a whole stream. A stream may come from a file, so nothing in it is
-// trusted: every count and length is checked against the bytes that remain,
-// every number against a sane range. Damage throws EReportError; pages read
-// before the damage are not returned.
-std::vector<TPage> ReadPageStream(const QByteArray& bytes);
+// A recorded stream checked from end to end, whose pages are decoded one at
+// a time when asked for: a thousand-page preview holds the stream's bytes,
+// not a thousand decoded pages. A stream may come from a file, so nothing in
+// it is trusted: every count and length is checked against the bytes that
+// remain, every number against a sane range. Damage anywhere throws
+// EReportError when the stream is opened, before any page is shown.
+class TPageStreamReader {
+public:
+    explicit TPageStreamReader(QByteArray bytes);
+    // Reads the device from its start (the caller's stream object stays open).
+    explicit TPageStreamReader(QIODevice& device);
 
-// Reads the device from its start (the caller's stream object stays open).
+    int pageCount() const { return static_cast<int>(pages_.size()); }
+    // 0-based.
+    QSizeF pageSize(int index) const { return pages_.at(static_cast<std::size_t>(index)).size; }
+    TPage page(int index) const;
+
+private:
+    struct PageEntry {
+        std::size_t offset;
+        QSizeF size;
+    };
+
+    QByteArray bytes_;
+    std::vector<PageEntry> pages_;
+};
+
+// Every page of a stream at once, for tests and tools.
+std::vector<TPage> ReadPageStream(const QByteArray& bytes);
 std::vector<TPage> ReadPageStream(QIODevice& device);
 
 inline constexpr quint16 kPageStreamVersion = 1;

@@ -2,6 +2,7 @@
 
 #include "output/output_error.h"
 
+#include <QBuffer>
 #include <QIODevice>
 #include <QtEndian>
 
@@ -25,9 +26,13 @@ constexpr quint32 kMaxImageSide = 16384;
 
 class Decoder {
 public:
-    explicit Decoder(const QByteArray& bytes) : data_(bytes.constData()), size_(static_cast<std::size_t>(bytes.size())) {}
+    explicit Decoder(const QByteArray& bytes, std::size_t from = 0)
+        : data_(bytes.constData()), size_(static_cast<std::size_t>(bytes.size())), pos_(from)
+    {
+    }
 
     bool atEnd() const { return pos_ == size_; }
+    std::size_t position() const { return pos_; }
     std::size_t remaining() const { return size_ - pos_; }
 
     void magic()
@@ -117,7 +122,7 @@ private:
 
     const char* data_;
     std::size_t size_;
-    std::size_t pos_ = 0;
+    std::size_t pos_;
 };
 
 TFontSpec readFont(Decoder& in)
@@ -208,23 +213,48 @@ TPage readPage(Decoder& in)
     return page;
 }
 
+QByteArray readDevice(QIODevice& device)
+{
+    if (!device.isOpen() || !device.isReadable() || !device.seek(0))
+        throw EReportError(QStringLiteral("The page stream cannot be read."));
+    // A memory stream hands over its bytes without a copy.
+    if (auto* buffer = qobject_cast<QBuffer*>(&device))
+        return buffer->data();
+    return device.readAll();
+}
+
 } // namespace
+
+TPageStreamReader::TPageStreamReader(QByteArray bytes) : bytes_(std::move(bytes))
+{
+    Decoder in(bytes_);
+    in.magic();
+    while (!in.atEnd()) {
+        const std::size_t offset = in.position();
+        pages_.push_back({offset, readPage(in).size});
+    }
+}
+
+TPageStreamReader::TPageStreamReader(QIODevice& device) : TPageStreamReader(readDevice(device)) {}
+
+TPage TPageStreamReader::page(int index) const
+{
+    Decoder in(bytes_, pages_.at(static_cast<std::size_t>(index)).offset);
+    return readPage(in);
+}
 
 std::vector<TPage> ReadPageStream(const QByteArray& bytes)
 {
-    Decoder in(bytes);
-    in.magic();
+    const TPageStreamReader reader(bytes);
     std::vector<TPage> pages;
-    while (!in.atEnd())
-        pages.push_back(readPage(in));
+    for (int i = 0; i < reader.pageCount(); ++i)
+        pages.push_back(reader.page(i));
     return pages;
 }
 
 std::vector<TPage> ReadPageStream(QIODevice& device)
 {
-    if (!device.isOpen() || !device.isReadable() || !device.seek(0))
-        throw EReportError(QStringLiteral("The page stream cannot be read."));
-    return ReadPageStream(device.readAll());
+    return ReadPageStream(readDevice(device));
 }
 
 } // namespace output

@@ -2,6 +2,8 @@
 // stream says, checked with poppler's text extractor.
 #include "output_test_support.h"
 
+#include "output/file_printer.h"
+#include "output/output_error.h"
 #include "output/report_printer.h"
 #include "support/temp_dir.h"
 
@@ -145,4 +147,54 @@ TEST(PdfOutputTest, AnAbortedPdfIsNotLeftBehind)
     printer.RunJob();
     EXPECT_TRUE(printer.JobAborted());
     EXPECT_FALSE(QFile::exists(pdf));
+}
+
+TEST(PdfOutputTest, AReplayedStreamPrintsItsPageRange)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    testing_support::TempDir temp;
+    const QString pdf = QString::fromStdString(temp.file("replay.pdf"));
+    RecordingJob recorded;
+    recorded.Record([](TBaseReport& r) {
+        for (int page = 1; page <= 4; ++page) {
+            if (page > 1)
+                r.StartNextPage();
+            r.MoveCursor(1.5, 2.0 + page);
+            r.WriteText(QStringLiteral("Sheet%1").arg(page));
+        }
+    });
+
+    const auto device = MakeOfficeDevice();
+    device->SelectPrinterByName(QStringLiteral("Save as PDF"));
+    TScriptedOutputDialogs dialogs;
+    dialogs.pdfFileNames.push_back(pdf);
+    TFilePrinter printer;
+    printer.SetDevice(device.get());
+    printer.SetDialogs(&dialogs);
+    printer.SetStream(&recorded.stream);
+    printer.SetFirstPage(2);
+    printer.SetLastPage(3);
+    printer.Execute();
+
+    const auto words = extractWords(pdf);
+    ASSERT_EQ(words.size(), 2u);
+    EXPECT_EQ(words[0].word, QStringLiteral("Sheet2"));
+    EXPECT_EQ(words[1].word, QStringLiteral("Sheet3"));
+    EXPECT_NEAR(words[1].xMin, 1.5, 0.01);
+}
+
+TEST(PdfOutputTest, ADamagedStreamIsRefusedBeforeAnythingIsPrinted)
+{
+    QBuffer damaged;
+    damaged.setData(QByteArrayLiteral("QVPS\x01\x00P"));
+    damaged.open(QIODevice::ReadOnly);
+    const auto device = MakeOfficeDevice();
+    TScriptedOutputDialogs dialogs;
+    TFilePrinter printer;
+    printer.SetDevice(device.get());
+    printer.SetDialogs(&dialogs);
+    printer.SetStream(&damaged);
+    EXPECT_THROW(printer.Execute(), EReportError);
+    EXPECT_TRUE(dialogs.asked.isEmpty());
 }
