@@ -4,15 +4,14 @@ namespace output {
 
 bool TCanvasReport::BeginDocument()
 {
-    if (!session_.Open(Device(), Dialogs(), Title()))
-        return false;
-    painter_.emplace(*session_.Painter(), session_.Mapping(ScaleX(), ScaleY()));
-    return true;
+    return session_.Open(Device(), Dialogs(), Title());
 }
 
 void TCanvasReport::BeginPage()
 {
     session_.BeginPage();
+    if (!painter_)
+        painter_.emplace(*session_.Painter(), session_.Mapping(ScaleX(), ScaleY()));
 }
 
 void TCanvasReport::EndDocument(bool aborted)

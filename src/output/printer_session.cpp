@@ -38,35 +38,40 @@ bool TPrinterSession::Open(TRPDevice& device, TOutputDialogs& dialogs, const QSt
         printer_->setCreator(QStringLiteral("Quorvel"));
     }
     printer_->setDocName(title.left(31));
+    deviceName_ = device.DeviceName();
     unprintableLeft_ = device.Unprintable().left();
     unprintableTop_ = device.Unprintable().top();
-    painter_ = std::make_unique<QPainter>();
-    if (!painter_->begin(printer_.get())) {
-        painter_.reset();
-        printer_.reset();
-        const QString where = pdfFile_.isEmpty() ? device.DeviceName() : QDir::toNativeSeparators(pdfFile_);
-        throw EReportError(QStringLiteral("The print job could not be started on %1.").arg(where));
-    }
-    pageOpen_ = false;
     return true;
 }
 
+// The document starts with its first page that is printed, so a page range
+// that selects nothing feeds no blank sheet and leaves no empty file.
 void TPrinterSession::BeginPage()
 {
-    if (pageOpen_ && printer_)
+    if (!printer_)
+        return;
+    if (painter_) {
         printer_->newPage();
-    pageOpen_ = true;
+        return;
+    }
+    painter_ = std::make_unique<QPainter>();
+    if (!painter_->begin(printer_.get())) {
+        painter_.reset();
+        const QString where = pdfFile_.isEmpty() ? deviceName_ : QDir::toNativeSeparators(pdfFile_);
+        throw EReportError(QStringLiteral("The print job could not be started on %1.").arg(where));
+    }
 }
 
 void TPrinterSession::Close(bool aborted)
 {
     if (painter_ && aborted && pdfFile_.isEmpty())
         printer_->abort();
+    const bool started = painter_ != nullptr;
     if (painter_ && painter_->isActive())
         painter_->end();
     painter_.reset();
     printer_.reset();
-    if (aborted && !pdfFile_.isEmpty())
+    if (aborted && started && !pdfFile_.isEmpty())
         QFile::remove(pdfFile_);
     pdfFile_.clear();
 }

@@ -17,9 +17,9 @@ class TRPDevice;
 // built-in PDF printer is selected.
 class TPrinterSession {
 public:
-    // False when the user cancelled the file question; EReportError when the
-    // printer or file cannot be opened.
+    // False when the user cancelled the file question.
     bool Open(TRPDevice& device, TOutputDialogs& dialogs, const QString& title);
+    // EReportError when the printer or file cannot be opened.
     void BeginPage();
     // An aborted PDF is removed: half a document must not pass for a whole one.
     void Close(bool aborted);
@@ -31,8 +31,8 @@ private:
     std::unique_ptr<QPrinter> printer_;
     std::unique_ptr<QPainter> painter_;
     QString pdfFile_;
+    QString deviceName_;
     double unprintableLeft_ = 0.0, unprintableTop_ = 0.0;
-    bool pageOpen_ = false;
 };
 
 } // namespace output

@@ -184,6 +184,24 @@ TEST(PdfOutputTest, AReplayedStreamPrintsItsPageRange)
     EXPECT_NEAR(words[1].xMin, 1.5, 0.01);
 }
 
+TEST(PdfOutputTest, APageRangeThatSelectsNothingWritesNoFile)
+{
+    testing_support::TempDir temp;
+    const QString pdf = QString::fromStdString(temp.file("empty.pdf"));
+    const auto device = MakeOfficeDevice();
+    device->SelectPrinterByName(QStringLiteral("Save as PDF"));
+    TScriptedOutputDialogs dialogs;
+    dialogs.pdfFileNames.push_back(pdf);
+    TReportPrinter printer;
+    printer.SetDevice(device.get());
+    printer.SetDialogs(&dialogs);
+    printer.SetFirstPage(5);
+    printer.OnPrint = [](TBaseReport& r) { r.WriteText(QStringLiteral("only page")); };
+    printer.RunJob();
+    EXPECT_FALSE(printer.JobAborted());
+    EXPECT_FALSE(QFile::exists(pdf));
+}
+
 TEST(PdfOutputTest, ADamagedStreamIsRefusedBeforeAnythingIsPrinted)
 {
     QBuffer damaged;
