@@ -70,6 +70,8 @@ void TBaseReport::TextJustified(const QString& text, double x1, double x2)
 // without blanks is spread letter by letter.
 void TBaseReport::justify(const QString& text, double left, double right)
 {
+    if (text.trimmed().isEmpty())
+        return;
     QStringList words = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     if (words.size() == 1) {
         words.clear();
