@@ -2,7 +2,7 @@
 
 #include "store/address_derived.h"
 #include "store/address_layout.h"
-#include "store/display_date.h"
+#include "store/address_display_date.h"
 
 namespace quorvel {
 

@@ -6,7 +6,7 @@
 #include "store/address_layout.h"
 #include "store/address_names.h"
 #include "store/address_records.h"
-#include "store/display_date.h"
+#include "store/address_display_date.h"
 #include "store/ini_file.h"
 
 #include <QFile>

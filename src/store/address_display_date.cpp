@@ -1,4 +1,4 @@
-#include "store/display_date.h"
+#include "store/address_display_date.h"
 
 #include <QLocale>
 
