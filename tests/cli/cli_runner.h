@@ -1,0 +1,38 @@
+#pragma once
+
+#include <array>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+
+namespace quorvel::cli_tests {
+
+struct CliRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+// Runs the built quorvel-cli with `args` (shell words), keeping its output,
+// its error text (through `errFile`) and its exit status.
+inline CliRun runCli(const std::string& args, const std::string& errFile)
+{
+    CliRun run;
+    FILE* pipe = popen((std::string(QUORVEL_CLI_PATH) + " " + args + " 2>" + errFile).c_str(), "r");
+    if (!pipe)
+        return run;
+    std::array<char, 4096> buf;
+    while (std::size_t n = fread(buf.data(), 1, buf.size(), pipe))
+        run.out.append(buf.data(), n);
+    const int status = pclose(pipe);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::ifstream err(errFile);
+    std::stringstream text;
+    text << err.rdbuf();
+    run.err = text.str();
+    return run;
+}
+
+} // namespace quorvel::cli_tests
