@@ -41,6 +41,8 @@ public:
     bool sx_Replace(const std::string& field, const std::string& value);
     bool sx_AppendBlank();
     bool sx_Commit();
+    // Forgets an edit that could not be committed (a refused lock).
+    bool discardChanges();
 
     // Indexes and orders
     int sx_IndexTag(const std::string& tag, const std::string& keyExpression, const std::string& forExpression = {});

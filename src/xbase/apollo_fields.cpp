@@ -99,5 +99,6 @@ bool TApollo::sx_Replace(const std::string& name, const std::string& value)
 
 bool TApollo::sx_AppendBlank() { return needOpen() && done(area().appendBlank()); }
 bool TApollo::sx_Commit() { return needOpen() && done(area().commit()); }
+bool TApollo::discardChanges() { return needOpen() && done(area().discardChanges()); }
 
 } // namespace xbase

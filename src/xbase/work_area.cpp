@@ -153,13 +153,17 @@ Status WorkArea::lockRecord()
 {
     if (eof_)
         return Status::invalidArgument("no current record to lock");
-    return table_->lockRecord(recNo());
+    Status s = table_->lockRecord(recNo());
+    if (s)
+        heldLocks_.insert(recNo());
+    return s;
 }
 
 Status WorkArea::unlockRecord()
 {
     if (eof_)
         return Status::ok();
+    heldLocks_.erase(recNo());
     return table_->unlockRecord(recNo());
 }
 

@@ -10,6 +10,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -85,6 +86,9 @@ public:
     // Editing
     Status replace(int field, std::string_view value);
     Status appendBlank();
+    // Forgets an edit not yet committed (one a refused lock left pending);
+    // a record being appended is dropped.
+    Status discardChanges();
     // Bulk loading: `count` whole records (DBF layout) stored with one sync,
     // their keys added to every open order. The last becomes current.
     Status appendRecords(const unsigned char* records, std::size_t count);
@@ -97,6 +101,9 @@ public:
     Status pack();
     Status zap();
     Status copyStructure(const std::string& path) const;
+    // Record locks on a shared table. A commit takes the lock itself for
+    // the time of the write when the caller holds none; a lock held
+    // elsewhere fails the write with Locked.
     Status lockRecord();
     Status unlockRecord();
 
@@ -120,6 +127,8 @@ private:
     // editing
     Status writablePreconditions() const;
     Status storeRecord();
+    Status writeLocked();
+    void refreshShared();
     Status updateKeys();
     Status insertKeys();
     Status flushIndexes();
@@ -153,6 +162,7 @@ private:
     std::unique_ptr<CandidateSet> candidates_;
     std::unique_ptr<OrderWalker> walker_;
     Status indexProblem_;
+    std::set<std::uint32_t> heldLocks_; // taken by lockRecord on a shared table
     bool bof_ = false;
     bool eof_ = true;
 };

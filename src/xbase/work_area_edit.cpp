@@ -39,6 +39,17 @@ Status WorkArea::appendBlank()
     return Status::ok();
 }
 
+Status WorkArea::discardChanges()
+{
+    if (!buffer_->isDirty())
+        return Status::ok();
+    if (buffer_->isPendingAppend()) {
+        eof_ = true;
+        return placeAtEof();
+    }
+    return buffer_->load(recNo());
+}
+
 Status WorkArea::putRecord(std::string_view bytes)
 {
     if (eof_ && !buffer_->isPendingAppend())
@@ -93,10 +104,28 @@ Status WorkArea::commit()
     return Status::ok();
 }
 
+Status WorkArea::writeLocked()
+{
+    const bool ownLock = heldLocks_.count(recNo()) != 0;
+    Status s = ownLock ? Status::ok() : table_->lockRecord(recNo());
+    if (s)
+        s = table_->writeRecord(recNo(), buffer_->bytes());
+    if (!ownLock)
+        table_->unlockRecord(recNo());
+    return s;
+}
+
+// Other users of a shared table may have appended records since we looked.
+void WorkArea::refreshShared()
+{
+    if (table_->mode() == OpenMode::Shared)
+        table_->refreshCount();
+}
+
 Status WorkArea::storeRecord()
 {
     if (!buffer_->isPendingAppend())
-        return table_->writeRecord(recNo(), buffer_->bytes());
+        return writeLocked();
     std::uint32_t recno = 0;
     Status s = table_->appendRecord(buffer_->bytes(), &recno);
     if (s)

@@ -81,6 +81,7 @@ Status WorkArea::goTop()
     Status s = commit();
     if (!s)
         return s;
+    refreshShared();
     resetWalker();
     walker_->first();
     s = settle(true);
@@ -93,6 +94,7 @@ Status WorkArea::goBottom()
     Status s = commit();
     if (!s)
         return s;
+    refreshShared();
     resetWalker();
     walker_->last();
     s = settle(false);

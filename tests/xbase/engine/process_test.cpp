@@ -134,4 +134,28 @@ TEST(ProcessTest, ExclusiveOpenElsewhereIsRefusedCleanly)
     EXPECT_TRUE(table.sx_Use(path)) << table.sx_LastError().toString();
 }
 
+TEST(SharedTableTest, ALockHeldElsewhereFailsTheWrite)
+{
+    testing_support::TempDir dir;
+    const std::string path = createPeople(dir, {{"One", "Boston", 1}, {"Two", "Denver", 2}});
+    auto first = openArea(path, {}, xbase::OpenMode::Shared);
+    auto second = openArea(path, {}, xbase::OpenMode::Shared);
+    ASSERT_TRUE(first && second);
+    ASSERT_OK(first->go(1));
+    ASSERT_OK(first->lockRecord());
+    ASSERT_OK(second->go(1));
+    ASSERT_OK(second->replace(0, "Taken"));
+    EXPECT_EQ(second->commit().code(), Status::Code::Locked);
+    EXPECT_EQ(second->go(2).code(), Status::Code::Locked); // the edit is still pending
+    ASSERT_OK(second->discardChanges());
+    ASSERT_OK(second->go(2)); // record 2 is free
+    ASSERT_OK(second->replace(0, "Free"));
+    EXPECT_OK(second->commit());
+    ASSERT_OK(first->replace(0, "Mine")); // the holder writes
+    EXPECT_OK(first->commit());
+    ASSERT_OK(first->unlockRecord());
+    ASSERT_OK(second->go(1));
+    EXPECT_EQ(fieldOf(*second, "NAME"), "Mine");
+}
+
 } // namespace
