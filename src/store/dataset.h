@@ -118,6 +118,11 @@ public:
     // changed the position or the query) and tells the controls.
     void Resync();
 
+    // Seeks `key` in the current order (the engine's exact setting applies).
+    // On a match the found record becomes current; otherwise the current
+    // record stays as it was. A key Windows-1252 cannot hold finds nothing.
+    bool Seek(const QString& key);
+
     // A remembered place: the record number.
     std::uint32_t GetBookmark() const { return RecNo(); }
     bool GotoBookmark(std::uint32_t bookmark) { return GoTo(bookmark); }

@@ -105,11 +105,29 @@ void TDataset::Resync()
 {
     if (state_ == TDataSetState::dsInactive)
         return;
-    bof_ = bof_ && !IsEmpty();
-    eof_ = eof_ && !IsEmpty();
     if (IsEmpty())
         bof_ = eof_ = true;
     notifyRecord();
+}
+
+bool TDataset::Seek(const QString& key)
+{
+    if (!checkBrowseMode())
+        return false;
+    const TCp1252Encoding encoded = toCp1252(key);
+    if (!encoded.ok())
+        return fail(encoded.message);
+    const std::uint32_t before = RecNo();
+    if (engine_.sx_Seek(encoded.bytes.toStdString())) {
+        bof_ = eof_ = false;
+        afterMove();
+        return true;
+    }
+    if (before != 0)
+        engine_.sx_Go(before);
+    else
+        engine_.sx_GoTop();
+    return fail(QStringLiteral("Not found: ") + key);
 }
 
 bool TDataset::SetOrder(const QString& tagName)

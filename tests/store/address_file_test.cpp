@@ -207,6 +207,19 @@ TEST(AddressNames, TheIdentifierRule)
     EXPECT_FALSE(isValidAddressFileName(QString::fromUtf8("Bücher")));
 }
 
+TEST(AddressNames, TheFileOpenedAtStart)
+{
+    testing_support::TempDir dir;
+    const TStartupAddressFile fresh = startupAddressFile(QString(), qs(dir.path()));
+    EXPECT_EQ(fresh.path, qs(dir.file("add0001.DBF")));
+    EXPECT_TRUE(fresh.create);
+    QFile(qs(dir.file("ADD0001.dbf"))).open(QIODevice::WriteOnly);
+    const TStartupAddressFile existing = startupAddressFile(QString(), qs(dir.path()));
+    EXPECT_EQ(existing.path, qs(dir.file("ADD0001.dbf")));
+    EXPECT_FALSE(existing.create);
+    EXPECT_EQ(startupAddressFile(QStringLiteral("/x/club.dbf"), qs(dir.path())).path, QStringLiteral("/x/club.dbf"));
+}
+
 TEST(AddressSortOrders, NamesMatchTheirTagsIgnoringCase)
 {
     ASSERT_EQ(addressSortOrders().size(), 14u);

@@ -145,6 +145,22 @@ TEST_F(DatasetTest, ABookmarkReturnsToItsRecordInAnotherOrder)
     EXPECT_EQ(dataset.RecNo(), mark);
 }
 
+TEST_F(DatasetTest, ASeekThatFailsLeavesTheRecordWhereItWas)
+{
+    xbase::TApolloEnv& env = xbase::TApolloEnv::global();
+    for (const char* zip : {"01970", "10001", "01915"})
+        add({{"LNAME", "x"}, {"ZIP", zip}});
+    ASSERT_TRUE(dataset.SetOrder(QStringLiteral("ZIP")));
+    ASSERT_TRUE(dataset.GoTo(2));
+    env.sx_SetExact(false);
+    EXPECT_TRUE(dataset.Seek(QStringLiteral("019")));
+    EXPECT_EQ(dataset.FieldAsString(u"ZIP"), QStringLiteral("01915")) << "the first in ZIP order";
+    EXPECT_FALSE(dataset.Seek(QStringLiteral("5")));
+    EXPECT_EQ(dataset.FieldAsString(u"ZIP"), QStringLiteral("01915"));
+    EXPECT_FALSE(dataset.Seek(QString::fromUtf8("Ł")));
+    EXPECT_EQ(dataset.RecNo(), 3u);
+}
+
 TEST_F(DatasetTest, TheQuerySelectsAndCounts)
 {
     add({{"LNAME", "Abbott"}, {"STATE", "MA"}});
