@@ -107,8 +107,10 @@ public:
     bool MoveBy(long count);
     // The current record's number in the file; 0 when there is none.
     std::uint32_t RecNo() const;
-    // Makes that record current; false (position unchanged) when it does
-    // not exist or is hidden by the query.
+    // Makes that record current, as the engine's go does, whether or not
+    // the query selects it (a remembered record is returned to even after
+    // an edit took it out of the filter); false, position unchanged, when
+    // it does not exist.
     bool GoTo(std::uint32_t recno);
     bool Bof() const { return bof_; }
     bool Eof() const { return eof_; }
