@@ -201,6 +201,8 @@ private:
     void takeOverWidths();
     bool afterMove();
     bool storeChanges();
+    bool replaceChangedFields();
+    void takeBackFromEngine();
     void clearChanges();
     char engineFieldType(QStringView name) const;
     const TFieldDef* calculatedDef(QStringView name) const;
@@ -220,13 +222,11 @@ private:
     bool eof_ = true;
     int disableCount_ = 0;
     std::uint32_t editRecNo_ = 0;
+    std::uint32_t insertReturn_ = 0; // the record current when Insert began
     // Changed values of the edit or insert in progress, by upper-case field
     // name, as Windows-1252 bytes.
     std::map<QString, QByteArray> changes_;
     std::map<QString, QByteArray> memoChanges_;
-    // A post that failed after the engine had taken the new record: the
-    // retry must not append a second one.
-    bool enginePending_ = false;
     QString lastError_;
 };
 

@@ -24,7 +24,7 @@ bool TDataset::Insert()
 {
     if (!checkBrowseMode())
         return false;
-    editRecNo_ = 0;
+    insertReturn_ = RecNo();
     clearChanges();
     setState(TDataSetState::dsInsert);
     notifyRecord();
@@ -35,13 +35,8 @@ void TDataset::Cancel()
 {
     if (!isEditing())
         return;
-    // Nothing reached the engine, so the record and the position are as
-    // they were before the edit began; unless a post failed half-way
-    // through an insert, whose leftover is flagged deleted so that no view
-    // shows it and the next rebuild packs it away.
-    if (enginePending_ && state_ == TDataSetState::dsInsert)
-        engine_.sx_Delete();
-    enginePending_ = false;
+    // Nothing reached the engine (a post that failed took its changes back
+    // out), so the record and the position are as they were before.
     clearChanges();
     setState(TDataSetState::dsBrowse);
     notifyRecord();
@@ -67,26 +62,41 @@ bool TDataset::Post()
 // its memos, and syncs them, before sx_Commit returns.
 bool TDataset::storeChanges()
 {
-    if (state_ == TDataSetState::dsInsert && !enginePending_) {
+    if (state_ == TDataSetState::dsInsert) {
         if (!engine_.sx_AppendBlank())
             return failFromEngine(QStringLiteral("Unable to add the record"));
-        enginePending_ = true;
-    } else if (state_ == TDataSetState::dsEdit && engine_.sx_RecNo() != editRecNo_) {
-        if (!engine_.sx_Go(editRecNo_))
-            return failFromEngine(QStringLiteral("Unable to return to the record being edited"));
+    } else if (engine_.sx_RecNo() != editRecNo_ && !engine_.sx_Go(editRecNo_)) {
+        return failFromEngine(QStringLiteral("Unable to return to the record being edited"));
     }
-    for (const auto& [field, bytes] : changes_) {
-        if (!engine_.sx_Replace(engineName(field), bytes.toStdString()))
-            return failFromEngine(QStringLiteral("Unable to store the field ") + field);
+    if (!replaceChangedFields() || !engine_.sx_Commit()) {
+        failFromEngine(QStringLiteral("Unable to save the record"));
+        takeBackFromEngine();
+        return false;
     }
-    for (const auto& [field, bytes] : memoChanges_) {
-        if (!engine_.sx_Replace(engineName(field), bytes.toStdString()))
-            return failFromEngine(QStringLiteral("Unable to store the memo ") + field);
-    }
-    if (!engine_.sx_Commit())
-        return failFromEngine(QStringLiteral("Unable to save the record"));
-    enginePending_ = false;
     return true;
+}
+
+bool TDataset::replaceChangedFields()
+{
+    for (const auto* changes : {&changes_, &memoChanges_}) {
+        for (const auto& [field, bytes] : *changes) {
+            if (!engine_.sx_Replace(engineName(field), bytes.toStdString()))
+                return false;
+        }
+    }
+    return true;
+}
+
+// A failed post leaves nothing pending in the engine, where the next move
+// would write it: the changes stay in the dataset for another Post or a
+// Cancel, and a new record's place is given up until then.
+void TDataset::takeBackFromEngine()
+{
+    engine_.discardChanges();
+    if (state_ == TDataSetState::dsInsert && insertReturn_ != 0)
+        engine_.sx_Go(insertReturn_);
+    else if (state_ == TDataSetState::dsInsert)
+        engine_.sx_GoTop();
 }
 
 void TDataset::clearChanges()
