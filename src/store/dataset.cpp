@@ -63,7 +63,7 @@ void TDataset::setTableName(const QString& fileName) { tableName_ = fileName; }
 bool TDataset::Open()
 {
     Close();
-    if (!engine_.sx_Use(enginePath(filePath())))
+    if (!engine_.sx_Use(enginePath(filePath()), exclusive_ ? xbase::OpenMode::Exclusive : xbase::OpenMode::Shared))
         return failFromEngine(QStringLiteral("Unable to open ") + filePath());
     if (!checkFieldsPresent() || !selectOrderAtOpen()) {
         engine_.sx_Close();

@@ -86,7 +86,12 @@ public:
     const QString& indexName() const { return indexName_; }
 
     // ---- Opening and closing ------------------------------------------
-    // Opens the table exclusively, takes over the widths of the declared
+    // Address files and system tables are opened exclusively; a shared open
+    // lets other programs and users work on the table at the same time, each
+    // post then taking the record's lock.
+    void setExclusive(bool exclusive) { exclusive_ = exclusive; }
+    bool exclusive() const { return exclusive_; }
+    // Opens the table (exclusively unless told otherwise), takes over the widths of the declared
     // stored fields, selects indexName() and goes to the first record.
     bool Open();
     // Cancels a pending edit or insert, then closes.
@@ -217,6 +222,7 @@ private:
     QString folder_;
     QString tableName_;
     QString indexName_;
+    bool exclusive_ = true;
     TDataSetState state_ = TDataSetState::dsInactive;
     bool bof_ = true;
     bool eof_ = true;

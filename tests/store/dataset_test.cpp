@@ -230,6 +230,37 @@ TEST_F(DatasetTest, ControlsHearNothingWhileDisabledAndCatchUpOnce)
     EXPECT_EQ(records.count(), 2);
 }
 
+// A post refused by the engine (here another user's lock on a shared table)
+// leaves the edit open to retry or cancel, and nothing of it in the file.
+TEST_F(DatasetTest, APostThatFailsKeepsTheEditAndWritesNothing)
+{
+    add({{"LNAME", "Abbott"}});
+    dataset.Close();
+    dataset.setExclusive(false);
+    ASSERT_TRUE(OpenTableFile(path, dataset).ok) << dataset.lastError().toStdString();
+    xbase::TApollo otherUser;
+    ASSERT_TRUE(otherUser.sx_Use(path.toStdString(), xbase::OpenMode::Shared));
+    ASSERT_TRUE(otherUser.sx_Go(1));
+    ASSERT_TRUE(otherUser.sx_Rlock());
+
+    ASSERT_TRUE(dataset.Edit());
+    ASSERT_TRUE(dataset.SetFieldAsString(u"LNAME", QStringLiteral("Changed")));
+    EXPECT_FALSE(dataset.Post());
+    EXPECT_FALSE(dataset.lastError().isEmpty());
+    EXPECT_EQ(dataset.State(), TDataSetState::dsEdit);
+    EXPECT_EQ(dataset.FieldAsString(u"LNAME"), QStringLiteral("Changed"));
+    dataset.Cancel();
+    EXPECT_EQ(dataset.FieldAsString(u"LNAME"), QStringLiteral("Abbott"));
+
+    ASSERT_TRUE(dataset.Edit());
+    ASSERT_TRUE(dataset.SetFieldAsString(u"LNAME", QStringLiteral("Retried")));
+    EXPECT_FALSE(dataset.Post());
+    ASSERT_TRUE(otherUser.sx_Unlock());
+    ASSERT_TRUE(dataset.Post()) << dataset.lastError().toStdString();
+    ASSERT_TRUE(otherUser.sx_Go(1));
+    EXPECT_EQ(otherUser.sx_GetString("LNAME"), "Retried");
+}
+
 // A post is on disk when it returns: a writer killed right after it loses
 // nothing.
 TEST_F(DatasetTest, APostSurvivesTheWriterBeingKilled)
