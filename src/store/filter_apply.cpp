@@ -9,8 +9,8 @@ const char* const kFilterTooComplex = "Sorry - filter is too complex.Please simp
 
 namespace {
 
-// The engine takes expressions of up to 255 characters, and the filter is
-// followed by ".and. !ISDEL".
+// A filter and the ".and. !ISDEL" that follows it are kept within the 255
+// characters of an xBase expression; longer ones are refused, not cut.
 constexpr qsizetype kMaxQueryLength = 255;
 constexpr qsizetype kNotDeletedLength = 12;
 
