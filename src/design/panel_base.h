@@ -165,6 +165,8 @@ protected:
     // Lets pending screen updates run.
     void ProcessPendingUpdates();
     void ShowError(const TGFilerStatus& status);
+    // An open object menu would act on objects about to go: close it.
+    void DiscardObjectMenu();
 
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;

@@ -93,6 +93,7 @@ void TGBasePanel::DeleteClick()
 
 void TGBasePanel::DeleteObjects(const std::vector<TGGraphicControl*>& objects)
 {
+    DiscardObjectMenu();
     for (TGGraphicControl* object : objects) {
         handle_->Remove(object);
         objects_.Destroy(object);

@@ -57,6 +57,7 @@ TGFilerStatus TGBasePanel::LoadFromFile(const QString& path)
 
 void TGBasePanel::ClearObjects()
 {
+    DiscardObjectMenu();
     ClearSelection();
     objects_.Clear();
     update();
@@ -109,6 +110,7 @@ void TGBasePanel::KeepObjectsInside()
 
 void TGBasePanel::RemoveObjectsOutside()
 {
+    DiscardObjectMenu();
     ClearSelection();
     for (TGGraphicControl* object : surface::ObjectsOutside(objects_.Objects(), size(), surface::TGOutsideRule{}))
         objects_.Destroy(object);

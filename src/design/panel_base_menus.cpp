@@ -126,12 +126,20 @@ void TGBasePanel::OpenObjectMenu(TGGraphicControl& object, QPoint globalPoint)
         for (TGMenuItem& item : classMenuItems_(object, *this))
             items.push_back(std::move(item));
     }
-    if (objectMenu_)
-        objectMenu_->deleteLater();
+    DiscardObjectMenu();
     objectMenu_ = new QMenu(this);
     objectMenu_->setObjectName(QStringLiteral("ObjectMenu"));
     FillMenu(*objectMenu_, items);
     objectMenu_->popup(globalPoint);
+}
+
+void TGBasePanel::DiscardObjectMenu()
+{
+    if (!objectMenu_)
+        return;
+    objectMenu_->hide();
+    objectMenu_->deleteLater();
+    objectMenu_ = nullptr;
 }
 
 std::optional<TColor> TGBasePanel::ChooseColor(TColor initial)

@@ -122,6 +122,7 @@ void TReportPanel::KeepObjectsInside()
 
 void TReportPanel::RemoveObjectsOutside()
 {
+    DiscardObjectMenu();
     ClearSelection();
     const surface::TGOutsideRule bandRule{10, 10, false};
     for (TGGraphicControl* object : surface::ObjectsOutside(Objects().Objects(), size(), bandRule))
