@@ -4,6 +4,41 @@
 
 namespace design {
 
+TAddressLayout TGDMultiLineAddressLabel::Layout() const
+{
+    return {useName_,  useTitle_, useCompany_, useStreet_,  useStreet2_, useCityState_,
+            useZip_,   usePhone_, useCountry_, zipOptions_, upperCase_};
+}
+
+void TGDMultiLineAddressLabel::SetLayout(const TAddressLayout& layout)
+{
+    useName_ = layout.UseName;
+    useTitle_ = layout.UseTitle;
+    useCompany_ = layout.UseCompany;
+    useStreet_ = layout.UseStreet;
+    useStreet2_ = layout.UseStreet2;
+    useCityState_ = layout.UseCityState;
+    useZip_ = layout.UseZip;
+    usePhone_ = layout.UsePhone;
+    useCountry_ = layout.UseCountry;
+    zipOptions_ = layout.ZipOptions;
+    upperCase_ = layout.UpperCase;
+    ShowData();
+    Changed();
+}
+
+void TGDMultiLineAddressLabel::ShowData()
+{
+    const TGRecordContext& context = RecordContext();
+    if (context.ShowsValues())
+        SetItems(ComposeAddress(Layout(), *context.Record));
+    else
+        SetItems({QStringLiteral("[Address Label]")});
+    // The wrapped lines follow the record too, or the block would print the
+    // previous address wrapped.
+    Rewrap();
+}
+
 void TGDMultiLineAddressLabel::ClearData() { SetItems({}); }
 
 void TGDMultiLineAddressLabel::DefineProperties(TGPropertyList& list)

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "design/address_composition.h"
 #include "design/multi_line_label.h"
+#include "design/record_values.h"
 
 namespace design {
 
 // The address block composed from the current record by the layout
 // switches below.
-class TGDMultiLineAddressLabel : public TGMultiLineBaseLabel {
+class TGDMultiLineAddressLabel : public TGMultiLineBaseLabel, public TGRecordBinding {
 public:
     using TGMultiLineBaseLabel::TGMultiLineBaseLabel;
     QByteArray ClassName() const override { return QByteArrayLiteral("TGDMultiLineAddressLabel"); }
@@ -34,6 +36,12 @@ public:
     bool UpperCase() const { return upperCase_; }
     void SetUpperCase(bool upper) { upperCase_ = upper; }
 
+    // All switches at once, as the "Address Label Layout" dialog sets them.
+    TAddressLayout Layout() const;
+    void SetLayout(const TAddressLayout& layout);
+
+    // The address of the current record, or "[Address Label]" in design view.
+    void ShowData() override;
     // Record values never go into a design file.
     void ClearData() override;
     void DefineProperties(TGPropertyList& list) override;

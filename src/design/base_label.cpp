@@ -1,6 +1,9 @@
 #include "design/base_label.h"
 
 #include "design/property_list.h"
+#include "design/text_metrics.h"
+
+#include <algorithm>
 
 namespace design {
 
@@ -67,6 +70,14 @@ void TGBaseLabel::SetCaption(const QString& caption)
     Changed();
 }
 
+void TGBaseLabel::SetCaptionQuietly(const QString& caption)
+{
+    if (caption == caption_)
+        return;
+    caption_ = caption;
+    MarkLayoutNeeded();
+}
+
 void TGBaseLabel::SetFont(const TGFont& font)
 {
     font_ = font;
@@ -103,7 +114,76 @@ void TGBaseLabel::ApplyFont(const TGFont& font) { SetFont(font); }
 void TGBaseLabel::BoundsChanged()
 {
     MarkLayoutNeeded();
+    if (!IsReading() && (Width() < 1 || Height() < 1)) {
+        SetBounds(Left(), Top(), std::max(1, Width()), std::max(1, Height()));
+        return; // SetBounds ran BoundsChanged for the corrected size
+    }
     TGGraphicControl::BoundsChanged();
+}
+
+TTextEffects TGBaseLabel::Effects() const
+{
+    return {directionShadow_,    depthShadow_,    colorShadow_, directionHighlight_,
+            depthHighlight_,     colorHighlight_, font_.Color};
+}
+
+void TGBaseLabel::ApplyEffects(const TTextEffects& effects)
+{
+    SetDirectionShadow(effects.DirectionShadow);
+    SetDepthShadow(effects.DepthShadow);
+    SetColorShadow(effects.colorShadow);
+    SetDirectionHighlight(effects.DirectionHighlight);
+    SetDepthHighlight(effects.DepthHighlight);
+    SetColorHighlight(effects.colorHighlight);
+    TGFont font = font_;
+    font.Color = effects.FontColor;
+    SetFont(font);
+}
+
+const TTextMetrics& TGBaseLabel::Metrics() const { return metrics_ ? *metrics_ : ScreenTextMetrics(); }
+
+QFont TGBaseLabel::ScreenFont() const { return design::ScreenFont(font_, PixelsPerInch(), ZoomFactor()); }
+
+const TLabelLayout& TGBaseLabel::Layout()
+{
+    if (layoutNeeded_)
+        RunLayout();
+    return layout_;
+}
+
+void TGBaseLabel::RunLayout()
+{
+    const QFont font = ScreenFont();
+    TLabelLayoutInput input;
+    input.Angle = angle_;
+    input.Alignment = alignment_;
+    input.Shadow = ShadowOffset(directionShadow_, depthShadow_);
+    input.Highlight = HighlightOffset(directionHighlight_, depthHighlight_);
+    input.LineHeight = Metrics().LineHeight(font);
+    input.TextWidth = Metrics().TextWidth(font, caption_ + QLatin1Char(' '));
+    input.Width = Width();
+    input.Height = Height();
+    layout_ = LayoutLabel(input);
+    SetBounds(Left(), Top(), layout_.Width, layout_.Height);
+    // The size just set is the layout's own; the layout stands.
+    layout_.Width = Width();
+    layout_.Height = Height();
+    LayoutDone();
+}
+
+void TGBaseLabel::GrowToFit()
+{
+    if (angle_ != 0)
+        return;
+    const QFont font = ScreenFont();
+    TGrowInput input;
+    input.WidthWithBlanks = Metrics().TextWidth(font, caption_ + QStringLiteral("     "));
+    input.TextHeight = Metrics().TextHeight(font);
+    input.Width = Width();
+    input.Height = Height();
+    const TTextPoint size = GrowToFitSize(Layout(), input);
+    SetBounds(Left(), Top(), size.X, size.Y);
+    MarkLayoutNeeded();
 }
 
 void TGBaseLabel::DefineProperties(TGPropertyList& list)

@@ -1,12 +1,19 @@
 #pragma once
 
 #include "design/graphic_control.h"
+#include "design/text_effects.h"
+#include "design/text_layout.h"
+
+#include <QFont>
 
 namespace design {
 
+class TTextMetrics;
+
 // Single-line text with a 3D shadow and highlight, rotation in quarter
-// turns, alignment, border and background. The layout and drawing of the
-// text belong to its painting code; the model marks when a layout is due.
+// turns, alignment, border and background. The layout (text_layout.h) is
+// run when due, before painting and printing; it also keeps the object's
+// height (width when rotated) within 1 to 1.2 times the text's.
 class TGBaseLabel : public TGGraphicControl {
 public:
     explicit TGBaseLabel(TGDesignOwner& owner);
@@ -45,11 +52,34 @@ public:
     void MarkLayoutNeeded() { layoutNeeded_ = true; }
     void LayoutDone() { layoutNeeded_ = false; }
 
+    TTextEffects Effects() const;
+    // The "Text 3D Effects" dialog confirmed: effects and font colour.
+    void ApplyEffects(const TTextEffects& effects);
+
+    // The layout, run first when needed; it may resize the object.
+    const TLabelLayout& Layout();
+    // The object's font on the screen at its zoom (and not rotated).
+    QFont ScreenFont() const;
+    // Widens and heightens a horizontal text to its caption; never shrinks.
+    void GrowToFit();
+    // Where text sizes come from: the screen's fonts unless a test says so.
+    void UseTextMetrics(const TTextMetrics& metrics) { metrics_ = &metrics; }
+    const TTextMetrics& Metrics() const;
+
     void ApplyFont(const TGFont& font) override;
     void BoundsChanged() override;
+    void Paint(QPainter& painter) override;
+    void PrintTo(output::TBaseReport& report, double xOffset, double yOffset) override;
     void DefineProperties(TGPropertyList& list) override;
 
+protected:
+    // For captions composed from a record, a counter, the clock or the page:
+    // they are not edits of the design and fire no change notification.
+    void SetCaptionQuietly(const QString& caption);
+
 private:
+    void RunLayout();
+
     TAlignment alignment_ = TAlignment::taLeftJustify;
     int depthHighlight_ = 0;
     int depthShadow_ = 0;
@@ -65,6 +95,8 @@ private:
     TColor backColor_ = clWhite;
     TBorderStyle borderStyle_ = TBorderStyle::bsNone;
     bool layoutNeeded_ = true;
+    TLabelLayout layout_;
+    const TTextMetrics* metrics_ = nullptr;
 };
 
 } // namespace design

@@ -38,15 +38,63 @@ QString TGCounterLabel::ComposedCaption() const
 
 void TGCounterLabel::AdvanceCounter()
 {
+    // A design file may hold no repeat at all; such a counter never steps
+    // (and the count must not run over).
+    if (repeatEach_ <= 0)
+        return;
     ++repeatCount_;
     if (repeatCount_ == repeatEach_) {
         // Wraps like the 32-bit counter it is rather than overflowing.
         currentValue_ = static_cast<int>(static_cast<unsigned>(currentValue_) + 1u);
         repeatCount_ = 0;
+        SetCaptionQuietly(ComposedCaption());
     }
 }
 
+void TGCounterLabel::ApplySettings(const TCounterSettings& settings)
+{
+    SetStartingnumber(settings.Startingnumber);
+    repeatEach_ = settings.RepeatEach;
+    textBefore_ = settings.TextBefore;
+    textAfter_ = settings.TextAfter;
+    leadingZeros_ = settings.LeadingZeros;
+    SetCaptionQuietly(textBefore_ + QString::number(currentValue_) + textAfter_);
+    if (Angle() == 0) {
+        SetWidth(10);
+        GrowToFit();
+    }
+    Changed();
+}
+
+TCounterSettings TGCounterLabel::Settings() const
+{
+    return {startingNumber_, repeatEach_, textBefore_, textAfter_, leadingZeros_};
+}
+
+void TGCounterLabel::Paint(QPainter& painter)
+{
+    SetCaptionQuietly(ComposedCaption());
+    TGBaseLabel::Paint(painter);
+}
+
+// The caption is composed after every step already; composing once more
+// covers a caption the dialog left unpadded.
+void TGCounterLabel::PrintTo(output::TBaseReport& report, double xOffset, double yOffset)
+{
+    SetCaptionQuietly(ComposedCaption());
+    TGBaseLabel::PrintTo(report, xOffset, yOffset);
+}
+
 void TGCounterLabel::ResetCounter()
+{
+    RestartCount();
+    // A counter being read keeps the caption of its file, so that a design
+    // copies byte for byte; it is composed when drawn.
+    if (!IsReading())
+        SetCaptionQuietly(ComposedCaption());
+}
+
+void TGCounterLabel::RestartCount()
 {
     currentValue_ = startingNumber_;
     repeatCount_ = 0;
@@ -55,7 +103,7 @@ void TGCounterLabel::ResetCounter()
 void TGCounterLabel::Loaded()
 {
     TGBaseLabel::Loaded();
-    ResetCounter();
+    RestartCount();
 }
 
 void TGCounterLabel::DefineProperties(TGPropertyList& list)

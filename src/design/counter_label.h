@@ -4,6 +4,15 @@
 
 namespace design {
 
+// What the "Counter" dialog sets.
+struct TCounterSettings {
+    int Startingnumber = 1;
+    int RepeatEach = 1;
+    QString TextBefore;
+    QString TextAfter;
+    int LeadingZeros = 0;
+};
+
 // A running number that steps after every RepeatEach printed labels.
 class TGCounterLabel : public TGBaseLabel {
 public:
@@ -26,12 +35,21 @@ public:
     // TextBefore + the current value (padded to LeadingZeros digits) + TextAfter.
     QString ComposedCaption() const;
 
+    // The dialog's confirmed settings: the counter restarts, and a
+    // horizontal counter is sized afresh to its caption.
+    void ApplySettings(const TCounterSettings& settings);
+    TCounterSettings Settings() const;
+
     void AdvanceCounter() override;
+    void Paint(QPainter& painter) override;
+    void PrintTo(output::TBaseReport& report, double xOffset, double yOffset) override;
     void ResetCounter() override;
     void Loaded() override;
     void DefineProperties(TGPropertyList& list) override;
 
 private:
+    void RestartCount();
+
     QString textBefore_;
     QString textAfter_;
     int startingNumber_ = 1;

@@ -4,6 +4,28 @@
 
 namespace design {
 
+void TGPDLabel::ShowData()
+{
+    const TGRecordContext& context = RecordContext();
+    std::optional<QString> fieldName;
+    if (!dataFieldDescript_.isEmpty() && context.Record)
+        fieldName = context.Record->FieldNameForDisplayLabel(dataFieldDescript_);
+    QString caption = Caption();
+    if (fieldName) {
+        if (context.ShowsValues()) {
+            caption = context.Record->FieldText(*fieldName).value_or(QString());
+            if (TrimBlanks(caption).isEmpty() && !context.Printing)
+                caption = QStringLiteral("<blank field>");
+        } else {
+            caption = QLatin1Char('[') + dataFieldDescript_ + QLatin1Char(']');
+        }
+    } else if (!context.Printing) {
+        caption = QStringLiteral("<undefined field>");
+    }
+    SetCaptionQuietly(TrimTrailingBlanks(caption));
+    MarkLayoutNeeded();
+}
+
 void TGPDLabel::ClearData() { SetCaption(QString()); }
 
 void TGPDLabel::DefineProperties(TGPropertyList& list)

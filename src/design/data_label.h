@@ -1,11 +1,12 @@
 #pragma once
 
 #include "design/base_label.h"
+#include "design/record_values.h"
 
 namespace design {
 
 // One field of the current record, bound by the field's display label.
-class TGPDLabel : public TGBaseLabel {
+class TGPDLabel : public TGBaseLabel, public TGRecordBinding {
 public:
     using TGBaseLabel::TGBaseLabel;
     QByteArray ClassName() const override { return QByteArrayLiteral("TGPDLabel"); }
@@ -18,6 +19,10 @@ public:
     int LengthOfText() const { return lengthOfText_; }
     void SetLengthOfText(int length) { lengthOfText_ = length; }
 
+    // The field's value (trailing blanks removed), or a placeholder on the
+    // screen: "[Label]" in design view, "<blank field>" for a blank value,
+    // "<undefined field>" when the record has no such field.
+    void ShowData() override;
     // Record values never go into a design file.
     void ClearData() override;
     void DefineProperties(TGPropertyList& list) override;

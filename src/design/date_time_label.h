@@ -2,6 +2,8 @@
 
 #include "design/base_label.h"
 
+#include <QDateTime>
+
 namespace design {
 
 // The current date and/or time in the user's formats; the caption is
@@ -16,6 +18,11 @@ public:
     TGTimeFormat TimeFormat() const { return timeFormat_; }
     void SetTimeFormat(TGTimeFormat format) { timeFormat_ = format; }
 
+    // The caption for this moment in the user's formats.
+    void ComposeCaption(const QDateTime& moment);
+
+    void Paint(QPainter& painter) override;
+    void PrintTo(output::TBaseReport& report, double xOffset, double yOffset) override;
     void DefineProperties(TGPropertyList& list) override;
 
 private:

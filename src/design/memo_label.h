@@ -1,11 +1,12 @@
 #pragma once
 
 #include "design/multi_line_label.h"
+#include "design/record_values.h"
 
 namespace design {
 
 // The memo field of the current record, bound by the field's display label.
-class TGDMultiLineLabel : public TGMultiLineBaseLabel {
+class TGDMultiLineLabel : public TGMultiLineBaseLabel, public TGRecordBinding {
 public:
     using TGMultiLineBaseLabel::TGMultiLineBaseLabel;
     QByteArray ClassName() const override { return QByteArrayLiteral("TGDMultiLineLabel"); }
@@ -15,6 +16,13 @@ public:
     const QString& DataFieldDescript() const { return dataFieldDescript_; }
     void SetDataFieldDescript(const QString& descript) { dataFieldDescript_ = descript; }
 
+    QString BlankPlaceholder() const override { return QStringLiteral("<blank memo>"); }
+    // The memo's lines (wrapped to the object when word wrap is on), or a
+    // placeholder on the screen: "[Label]" in design view, "<undefined memo>"
+    // when the record has no such memo field.
+    void ShowData() override;
+    // The memo is wrapped while it is loaded, so rewrapping loads it again.
+    void Rewrap() override;
     // Memo text of a record never goes into a design file.
     void ClearData() override;
     void DefineProperties(TGPropertyList& list) override;

@@ -1,6 +1,10 @@
 #include "design/multi_line_label.h"
 
 #include "design/property_list.h"
+#include "design/text_metrics.h"
+#include "design/word_wrap.h"
+
+#include <algorithm>
 
 namespace design {
 
@@ -21,10 +25,76 @@ void TGMultiLineBaseLabel::SetWordWrap(bool wordWrap)
     if (wordWrap == wordWrap_)
         return;
     wordWrap_ = wordWrap;
+    if (wordWrap_)
+        Rewrap();
     Changed();
 }
 
-void TGMultiLineBaseLabel::ApplyFont(const TGFont& font) { SetFont(font); }
+const TTextMetrics& TGMultiLineBaseLabel::Metrics() const { return metrics_ ? *metrics_ : ScreenTextMetrics(); }
+
+QFont TGMultiLineBaseLabel::ScreenFont() const { return design::ScreenFont(font_, PixelsPerInch(), ZoomFactor()); }
+
+QStringList TGMultiLineBaseLabel::WrapToWidth(const QStringList& lines, const QFont& font) const
+{
+    const TTextMetrics& metrics = Metrics();
+    return WrapLines(lines, Width(), [&](const QString& text) { return metrics.TextWidth(font, text); });
+}
+
+void TGMultiLineBaseLabel::Rewrap()
+{
+    wrapped_.clear();
+    if (wordWrap_)
+        wrapped_ = WrapToWidth(items_, ScreenFont());
+}
+
+void TGMultiLineBaseLabel::SizeToFit()
+{
+    const QFont font = ScreenFont();
+    if (wordWrap_)
+        Rewrap();
+    int widest = Width();
+    for (const QString& line : LinesShown())
+        widest = std::max(widest, Metrics().TextWidth(font, line));
+    const int height = Metrics().TextHeight(font) * static_cast<int>(LinesShown().size());
+    SetBounds(Left(), Top(), widest, height);
+}
+
+void TGMultiLineBaseLabel::ApplyEditedText(const QString& text)
+{
+    QString lines = text;
+    lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    SetItems(lines.split(QLatin1Char('\n')));
+    Rewrap();
+    Changed();
+}
+
+void TGMultiLineBaseLabel::ApplyChosenFont(const TGFont& font)
+{
+    ApplyFont(font);
+    Changed();
+}
+
+void TGMultiLineBaseLabel::ApplyFont(const TGFont& font)
+{
+    SetFont(font);
+    ShowData();
+    if (wordWrap_)
+        Rewrap();
+}
+
+void TGMultiLineBaseLabel::BoundsChanged()
+{
+    if (wordWrap_ && !IsReading())
+        Rewrap();
+    TGGraphicControl::BoundsChanged();
+}
+
+// Wrapped lines are never stored; they are rebuilt once the object is read.
+void TGMultiLineBaseLabel::Loaded()
+{
+    TGGraphicControl::Loaded();
+    Rewrap();
+}
 
 void TGMultiLineBaseLabel::DefineProperties(TGPropertyList& list)
 {

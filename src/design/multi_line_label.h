@@ -2,11 +2,16 @@
 
 #include "design/graphic_control.h"
 
+#include <QFont>
 #include <QStringList>
 
 namespace design {
 
-// Multi-line text: a list of lines, optional word wrap and alignment.
+class TTextMetrics;
+
+// Multi-line text: a list of lines, optional word wrap and alignment. With
+// word wrap on, painting and printing use the lines wrapped to the object's
+// width, which are rebuilt on every change of text, font or size.
 class TGMultiLineBaseLabel : public TGGraphicControl {
 public:
     explicit TGMultiLineBaseLabel(TGDesignOwner& owner);
@@ -24,8 +29,37 @@ public:
     bool WordWrap() const { return wordWrap_; }
     void SetWordWrap(bool wordWrap);
 
+    const QStringList& WrappedLines() const { return wrapped_; }
+    // The wrapped lines with word wrap on, Items otherwise.
+    const QStringList& LinesShown() const { return wordWrap_ ? wrapped_ : items_; }
+    // What the screen shows when there is no text.
+    virtual QString BlankPlaceholder() const { return QStringLiteral("<blank>"); }
+
+    // Rebuilds the wrapped lines from Items when word wrap is on.
+    virtual void Rewrap();
+    // Widens the object to its widest line (never narrower) and sets its
+    // height to its lines.
+    void SizeToFit();
+    // The "Multi-line Text Editor" confirmed: its text becomes the lines.
+    void ApplyEditedText(const QString& text);
+    // The object's "Font" command confirmed.
+    void ApplyChosenFont(const TGFont& font);
+
+    QFont ScreenFont() const;
+    void UseTextMetrics(const TTextMetrics& metrics) { metrics_ = &metrics; }
+    const TTextMetrics& Metrics() const;
+
     void ApplyFont(const TGFont& font) override;
+    void BoundsChanged() override;
+    void Loaded() override;
+    void Paint(QPainter& painter) override;
+    void PrintTo(output::TBaseReport& report, double xOffset, double yOffset) override;
     void DefineProperties(TGPropertyList& list) override;
+
+protected:
+    // Wraps the lines to the object's width in the given font.
+    QStringList WrapToWidth(const QStringList& lines, const QFont& font) const;
+    void SetWrappedLines(const QStringList& lines) { wrapped_ = lines; }
 
 private:
     QStringList items_;
@@ -34,6 +68,8 @@ private:
     TGFont font_;
     bool fontAssigned_ = false;
     bool wordWrap_ = false;
+    QStringList wrapped_;
+    const TTextMetrics* metrics_ = nullptr;
 };
 
 // Static multi-line text.

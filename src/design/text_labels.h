@@ -10,22 +10,33 @@ class TGPLabel : public TGBaseLabel {
 public:
     using TGBaseLabel::TGBaseLabel;
     QByteArray ClassName() const override { return QByteArrayLiteral("TGPLabel"); }
+
+    // The "Text" dialog's confirmed text: the object grows to fit it.
+    void ApplyText(const QString& text);
+    // A font chosen with the object's "Font" command: the object grows to it.
+    void ApplyChosenFont(const TGFont& font);
 };
 
 // One character of a symbol font; it keeps its font when the surface's
-// font command is applied.
+// font command is applied, and its size is always 1.1 times its glyph's.
 class TGSymbolLabel : public TGBaseLabel {
 public:
     explicit TGSymbolLabel(TGDesignOwner& owner);
     QByteArray ClassName() const override { return QByteArrayLiteral("TGSymbolLabel"); }
     void ApplyFont(const TGFont& font) override;
+    void BoundsChanged() override;
+
+    // The "Symbol Selector" dialog's choice: font and character code.
+    void ApplySymbol(const TGFont& font, int characterCode);
 };
 
-// The current page number; its caption is set when it is drawn.
+// The current page number: "##" on the screen, the engine's page when printed.
 class TGPageNumberLabel : public TGBaseLabel {
 public:
     using TGBaseLabel::TGBaseLabel;
     QByteArray ClassName() const override { return QByteArrayLiteral("TGPageNumberLabel"); }
+    void Paint(QPainter& painter) override;
+    void PrintTo(output::TBaseReport& report, double xOffset, double yOffset) override;
 };
 
 } // namespace design

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+namespace design {
+
+class TGGraphicControl;
+
+// The current record as the record-bound design objects read it. The
+// surfaces implement it over their dataset; tests use an in-memory record.
+class TGRecordSource {
+public:
+    virtual ~TGRecordSource() = default;
+
+    // The text of the field with this name (matched without regard to
+    // letter case), trailing blanks removed; nothing when the record has no
+    // such field.
+    virtual std::optional<QString> FieldText(const QString& fieldName) const = 0;
+    // The name of the field whose display label equals the text exactly; when
+    // several do, the last one in field order.
+    virtual std::optional<QString> FieldNameForDisplayLabel(const QString& displayLabel) const = 0;
+    // The same for memo fields, which are listed apart from the others.
+    virtual std::optional<QString> MemoFieldForDisplayLabel(const QString& displayLabel) const = 0;
+    // The memo text of the current record (lines separated by CR LF or LF);
+    // empty when the memo is empty or the field is not a memo.
+    virtual QString MemoText(const QString& fieldName) const = 0;
+};
+
+// What a surface tells its objects when they refresh from the record: where
+// the values come from and whether to show them at all.
+struct TGRecordContext {
+    const TGRecordSource* Record = nullptr;
+    // The design view shows record values instead of "[Field]" placeholders.
+    bool DisplayDataValues = false;
+    // A print run is under way: values are always shown, placeholders never.
+    bool Printing = false;
+
+    bool ShowsValues() const { return Record && (DisplayDataValues || Printing); }
+};
+
+// The part of a record-bound object that the surface sets: the context its
+// ShowData reads. Surfaces find it on their objects with dynamic_cast.
+class TGRecordBinding {
+public:
+    void SetRecordContext(const TGRecordContext* context) { context_ = context; }
+    const TGRecordContext& RecordContext() const;
+
+protected:
+    TGRecordBinding() = default;
+    ~TGRecordBinding() = default;
+
+private:
+    const TGRecordContext* context_ = nullptr;
+};
+
+// Binds every record-bound object on the surface to the context.
+void BindRecordContext(const std::vector<TGGraphicControl*>& objects, const TGRecordContext* context);
+
+} // namespace design
