@@ -55,7 +55,7 @@ void fillRecord(xbase::DbfTable& table, const AddressRecord& r, unsigned char* r
     for (int f = 0; f < kAddressFieldCount; ++f) {
         if (schema[static_cast<std::size_t>(f)].type == 'M') {
             if (!r.values[f].empty())
-                check(table.writeMemo(rec, f, r.values[f]), "memo");
+                check(table.writeMemo(rec, f, r.values[f], xbase::dbf::MemoSync::Deferred), "memo");
         } else {
             check(xbase::putFieldText(rec, schema[static_cast<std::size_t>(f)], r.values[f]), "field");
         }

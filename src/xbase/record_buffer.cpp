@@ -111,8 +111,10 @@ void RecordBuffer::setDeletionFlag(bool on)
 
 Status RecordBuffer::writeMemos()
 {
+    // Synced together by the table before it stores the record: one memo
+    // sync per record however many memo fields changed.
     for (const auto& [field, text] : pendingMemos_) {
-        Status s = table_.writeMemo(current_.data(), field, text);
+        Status s = table_.writeMemo(current_.data(), field, text, dbf::MemoSync::Deferred);
         if (!s)
             return s;
     }

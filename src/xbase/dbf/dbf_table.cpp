@@ -17,7 +17,13 @@ DbfTable::DbfTable(std::string path, OpenMode mode, std::unique_ptr<File> file, 
 {
 }
 
-DbfTable::~DbfTable() = default;
+DbfTable::~DbfTable()
+{
+    // No record points at memos still deferred; this only keeps the memo
+    // header's next-free block true for other programs.
+    if (memosDeferred_)
+        static_cast<void>(memo_->flush());
+}
 
 const std::string& DbfTable::memoPath() const
 {
@@ -81,7 +87,7 @@ void DbfTable::blankRecord(unsigned char* buf) const
 
 Status DbfTable::fillCache(std::uint32_t recno)
 {
-    const std::uint32_t n = std::min(cache_.capacity(), count_ - recno + 1);
+    const std::uint32_t n = std::min(cache_.fillCount(recno), count_ - recno + 1);
     unsigned char* data = cache_.prepare(recno, n);
     Status s = file_->readExact(recordOffset(recno), data, std::size_t{n} * layout_.header.recordLength, "its records");
     if (!s) {
@@ -130,6 +136,8 @@ Status DbfTable::writeRecord(std::uint32_t recno, const unsigned char* buf)
     if (s)
         s = checkRecno(recno);
     if (s)
+        s = syncDeferredMemos();
+    if (s)
         s = file_->writeAt(recordOffset(recno), buf, layout_.header.recordLength);
     // The last-update date is set once per session; it rides on the record's sync.
     if (s && !dateStamped_)
@@ -148,6 +156,8 @@ Status DbfTable::appendRecord(const unsigned char* buf, std::uint32_t* recno) { 
 Status DbfTable::appendRecords(const unsigned char* bufs, std::size_t n, std::uint32_t* firstRecno)
 {
     Status s = requireWritable();
+    if (s)
+        s = syncDeferredMemos();
     if (!s)
         return s;
     dbf::HeaderLock lock(*file_, mode_ == OpenMode::Shared);
@@ -222,7 +232,19 @@ Status DbfTable::readMemo(const unsigned char* rec, int field, std::string* text
     return memo_->read(block, text);
 }
 
-Status DbfTable::writeMemo(unsigned char* rec, int field, const std::string& text)
+// Every record write comes here first, so that no record reaches the disk
+// pointing at memo bytes that are not there yet.
+Status DbfTable::syncDeferredMemos()
+{
+    if (!memosDeferred_)
+        return Status::ok();
+    Status s = memo_->flush();
+    if (s)
+        memosDeferred_ = false;
+    return s;
+}
+
+Status DbfTable::writeMemo(unsigned char* rec, int field, const std::string& text, dbf::MemoSync sync)
 {
     Status s = requireWritable();
     if (s)
@@ -235,9 +257,14 @@ Status DbfTable::writeMemo(unsigned char* rec, int field, const std::string& tex
         std::uint32_t oldBlock = 0;
         if (!dbf::memoBlock(rec, f, &oldBlock))
             oldBlock = 0;
-        s = memo_->write(oldBlock, text, &block);
+        // A shared memo file's header may only be written under its lock,
+        // which a later sync would not hold.
+        if (mode_ == OpenMode::Shared)
+            sync = dbf::MemoSync::Now;
+        s = memo_->write(oldBlock, text, &block, sync);
         if (!s)
             return s;
+        memosDeferred_ = memosDeferred_ || sync == dbf::MemoSync::Deferred;
         if (f.width != 4 && std::to_string(block).size() > static_cast<std::size_t>(f.width))
             return Status::ioError(path_ + ": memo block " + std::to_string(block) + " does not fit field " + f.name);
     }

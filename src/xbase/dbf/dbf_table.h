@@ -55,7 +55,12 @@ public:
     Status appendRecords(const unsigned char* bufs, std::size_t n, std::uint32_t* firstRecno);
 
     Status readMemo(const unsigned char* rec, int field, std::string* text);
-    Status writeMemo(unsigned char* rec, int field, const std::string& text);
+    // Stores the memo and puts its reference into `rec`. Deferred memos (bulk
+    // loads, several memos of one record) are synced once by the next record
+    // write or append, before the record that points at them; shared opens
+    // sync every memo on its own, under the memo file's lock.
+    Status writeMemo(unsigned char* rec, int field, const std::string& text,
+                     dbf::MemoSync sync = dbf::MemoSync::Now);
 
     Status lockRecord(std::uint32_t recno);
     Status unlockRecord(std::uint32_t recno);
@@ -78,6 +83,7 @@ private:
     Status checkRecno(std::uint32_t recno) const;
     Status checkMemoField(int field) const;
     Status fillCache(std::uint32_t recno);
+    Status syncDeferredMemos();
     Status writeDate();
     Status writeDateAndCount();
     Status writeBeyondCount(const unsigned char* bufs, std::size_t n);
@@ -92,6 +98,7 @@ private:
     std::unique_ptr<dbf::MemoFile> memo_;
     dbf::RecordCache cache_;
     bool dateStamped_ = false;
+    bool memosDeferred_ = false;
 };
 
 } // namespace xbase

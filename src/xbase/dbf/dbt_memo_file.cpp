@@ -129,12 +129,12 @@ Status DbtMemoFile::readTerminated(std::uint64_t offset, std::string* text)
     return Status::ok();
 }
 
-Status DbtMemoFile::write(std::uint32_t, std::string_view, std::uint32_t*)
+Status DbtMemoFile::write(std::uint32_t, std::string_view, std::uint32_t*, MemoSync)
 {
     return Status::notSupported(path_ + ": memos of dBase tables can be read but not written");
 }
 
-Status DbtMemoFile::append(std::string_view text, std::uint32_t* block) { return write(0, text, block); }
+Status DbtMemoFile::append(std::string_view text, std::uint32_t* block) { return write(0, text, block, MemoSync::Deferred); }
 
 Status DbtMemoFile::flush() { return file_->sync(); }
 

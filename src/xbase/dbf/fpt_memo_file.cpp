@@ -144,15 +144,16 @@ Status FptMemoFile::fitsInPlace(std::uint32_t oldBlock, std::string_view text, b
     return Status::ok();
 }
 
-Status FptMemoFile::write(std::uint32_t oldBlock, std::string_view text, std::uint32_t* block)
+Status FptMemoFile::write(std::uint32_t oldBlock, std::string_view text, std::uint32_t* block, MemoSync sync)
 {
     if (text.size() > std::numeric_limits<std::uint32_t>::max() - kMemoHeaderSize)
         return Status::invalidArgument("a memo is limited to 4 GB");
+    const bool durable = sync == MemoSync::Now;
     bool inPlace = false;
     Status s = fitsInPlace(oldBlock, text, &inPlace);
     if (inPlace) {
         s = writeAt(oldBlock, text);
-        if (s)
+        if (s && durable)
             s = file_->sync();
         if (s)
             *block = oldBlock;
@@ -164,7 +165,7 @@ Status FptMemoFile::write(std::uint32_t oldBlock, std::string_view text, std::ui
         s = file_->size(&fileSize_); // other users may have added memos
     if (s)
         s = append(text, block);
-    if (s)
+    if (s && durable)
         s = flush();
     return s;
 }
@@ -191,10 +192,11 @@ Status FptMemoFile::append(std::string_view text, std::uint32_t* block)
 
 Status FptMemoFile::flush()
 {
-    // The data must be on disk before the header points past it.
-    Status s = file_->sync();
-    if (s)
-        s = writeNextFree();
+    // One sync covers the data and the header's next-free block: a header
+    // that got to disk ahead of the data it points past is harmless, since
+    // new memos are placed after the end of the file, never by the header,
+    // and no record points at the memos until after this sync.
+    Status s = writeNextFree();
     if (s)
         s = file_->sync();
     return s;

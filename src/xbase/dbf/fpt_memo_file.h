@@ -19,7 +19,7 @@ public:
     std::uint16_t blockSize() const { return blockSize_; }
 
     Status read(std::uint32_t block, std::string* text) override;
-    Status write(std::uint32_t oldBlock, std::string_view text, std::uint32_t* block) override;
+    Status write(std::uint32_t oldBlock, std::string_view text, std::uint32_t* block, MemoSync sync) override;
     Status append(std::string_view text, std::uint32_t* block) override;
     Status flush() override;
     Status clear() override;

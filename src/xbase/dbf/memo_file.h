@@ -11,6 +11,11 @@
 
 namespace xbase::dbf {
 
+// Whether a memo write is made durable before it returns, or left for the
+// next flush(): bulk loads write many memos and sync them once, before the
+// records that point at them.
+enum class MemoSync { Now, Deferred };
+
 // A table's memo file: the variable-length texts that memo fields point to
 // by block number. FPT files are read and written; dBase DBT files are read
 // (imports take them from other programs) and can be emptied.
@@ -25,12 +30,13 @@ public:
     // The memo stored at `block` (never 0). Pointers or lengths outside the
     // file give Corruption naming the file.
     virtual Status read(std::uint32_t block, std::string* text) = 0;
-    // Stores `text` durably and returns its block in *block. The memo at
-    // `oldBlock` (0: none) is rewritten in place when the text fits its
-    // blocks; otherwise the text goes to the next free block.
-    virtual Status write(std::uint32_t oldBlock, std::string_view text, std::uint32_t* block) = 0;
+    // Stores `text` and returns its block in *block; durably unless deferred,
+    // when flush() makes it durable. The memo at `oldBlock` (0: none) is
+    // rewritten in place when the text fits its blocks; otherwise the text
+    // goes to the next free block.
+    virtual Status write(std::uint32_t oldBlock, std::string_view text, std::uint32_t* block, MemoSync sync) = 0;
     // Bulk loading (pack): appends without syncing; flush() then makes
-    // everything appended durable.
+    // everything appended and written deferred durable.
     virtual Status append(std::string_view text, std::uint32_t* block) = 0;
     virtual Status flush() = 0;
     // Removes every memo (zap).

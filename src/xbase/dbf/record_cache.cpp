@@ -4,10 +4,16 @@
 
 namespace xbase::dbf {
 
-bool RecordCache::copyOut(std::uint32_t recno, unsigned char* buf) const
+std::uint32_t RecordCache::fillCount(std::uint32_t recno) const
+{
+    return recno == lastRead_ + 1 ? static_cast<std::uint32_t>(kBytes / recordLength_) : 1;
+}
+
+bool RecordCache::copyOut(std::uint32_t recno, unsigned char* buf)
 {
     if (!holds(recno))
         return false;
+    lastRead_ = recno;
     std::memcpy(buf, data_.data() + std::size_t{recno - first_} * recordLength_, recordLength_);
     return true;
 }

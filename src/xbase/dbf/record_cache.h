@@ -14,9 +14,13 @@ public:
 
     explicit RecordCache(std::size_t recordLength) : recordLength_(recordLength) {}
 
-    // How many records one fill should read.
-    std::uint32_t capacity() const { return static_cast<std::uint32_t>(kBytes / recordLength_); }
-    bool copyOut(std::uint32_t recno, unsigned char* buf) const;
+    // How many records a fill at `recno` should read: a buffer full when the
+    // previous read was the record before (a scan), else just the one, since
+    // random access (seeks, walks in key order) would use one record of the
+    // buffer and copy the rest for nothing.
+    std::uint32_t fillCount(std::uint32_t recno) const;
+    // Copies the record out when held, which makes it the last read.
+    bool copyOut(std::uint32_t recno, unsigned char* buf);
     // Makes room for `count` records starting at `first`; the caller reads
     // them into the returned buffer.
     unsigned char* prepare(std::uint32_t first, std::uint32_t count);
@@ -30,6 +34,7 @@ private:
     std::vector<unsigned char> data_;
     std::uint32_t first_ = 0;
     std::uint32_t count_ = 0;
+    std::uint32_t lastRead_ = 0;
 };
 
 } // namespace xbase::dbf
