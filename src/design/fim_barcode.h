@@ -1,10 +1,12 @@
 #pragma once
 
 #include "design/graphic_control.h"
+#include "design/object_menu.h"
 
 namespace design {
 
-// A Facing Identification Mark for envelopes.
+// A Facing Identification Mark for envelopes. Square on the screen; printed
+// at the mark's physical size.
 class TGFIMBarCode : public TGGraphicControl {
 public:
     explicit TGFIMBarCode(TGDesignOwner& owner);
@@ -12,6 +14,15 @@ public:
 
     TFIMBarCodeType FIMType() const { return fimType_; }
     void SetFIMType(TFIMBarCodeType type) { fimType_ = type; }
+    // The "Set FIM to Type ..." commands: notify, then change the type.
+    void ChooseFIMType(TFIMBarCodeType type);
+
+    void PrintTo(output::TBaseReport& report, double xOffset, double yOffset) override;
+    // Snaps back to the square size at the zoom, then draws the bars with the
+    // painter's origin at the object's top-left corner.
+    void Paint(QPainter& painter) override;
+    // The class's items of the right-click menu.
+    TGMenuItems MenuItems();
 
     void DefineProperties(TGPropertyList& list) override;
 

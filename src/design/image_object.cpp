@@ -1,18 +1,112 @@
 #include "design/image_object.h"
 
+#include "design/image_metafile.h"
+#include "design/image_picture.h"
 #include "design/property_list.h"
+#include "design/shape_geometry.h"
+#include "output/base_report.h"
+
+#include <QPainter>
+
+#include <cmath>
 
 namespace design {
 
 TGImage::TGImage(TGDesignOwner& owner) : TGGraphicControl(owner) { SetBounds(0, 0, 105, 105); }
 
+void TGImage::SetPicture(const TGPicture& picture)
+{
+    picture_ = picture;
+    raster_ = image_picture::DecodeRaster(picture_);
+    FitToPicture();
+}
+
 void TGImage::SetAutoSize(bool autoSize)
 {
     autoSize_ = autoSize;
     Changed();
+    FitToPicture();
 }
 
-void TGImage::SetStretch(bool stretch) { autoSize_ = !stretch; }
+QSize TGImage::NaturalSize() const { return image_picture::NaturalSize(picture_, raster_, PixelsPerInch()); }
+
+void TGImage::FitToPicture()
+{
+    if (!autoSize_ || IsReading())
+        return;
+    const QSize natural = NaturalSize();
+    if (natural.isEmpty())
+        return;
+    const double zoom = ZoomFactor();
+    SetBounds(Left(), Top(), static_cast<int>(std::nearbyint(natural.width() * zoom)),
+              static_cast<int>(std::nearbyint(natural.height() * zoom)));
+}
+
+void TGImage::BoundsChanged()
+{
+    TGGraphicControl::BoundsChanged();
+    FitToPicture();
+}
+
+void TGImage::TakeLoadedPicture(const TGPicture& picture, bool autoSize)
+{
+    picture_ = picture;
+    raster_ = image_picture::DecodeRaster(picture_);
+    autoSize_ = autoSize;
+    FitToPicture();
+    Changed();
+}
+
+void TGImage::ToggleBorder()
+{
+    borderStyle_ = borderStyle_ == TBorderStyle::bsSingle ? TBorderStyle::bsNone : TBorderStyle::bsSingle;
+    Changed();
+}
+
+void TGImage::PrintTo(output::TBaseReport& report, double xOffset, double yOffset)
+{
+    const QRectF r = shape_geometry::PageRect(Bounds(), PixelsPerInch(), xOffset, yOffset);
+    // Icons print like bitmaps: what the design shows is what the labels get.
+    if (!raster_.isNull())
+        report.DrawBitmapInBox(r.left(), r.top(), r.right(), r.bottom(), raster_);
+    if (borderStyle_ == TBorderStyle::bsSingle) {
+        report.SelectPen(qRgb(0, 0, 0), output::psSolid, 1, output::pmCopy);
+        report.SelectBrush(qRgb(255, 255, 255), output::bsClear);
+        report.DrawRectangle(r.left(), r.top(), r.right(), r.bottom());
+    }
+}
+
+void TGImage::Paint(QPainter& painter)
+{
+    const QRect area(0, 0, Width(), Height());
+    const QRect frame = area.adjusted(0, 0, -1, -1);
+    if (!raster_.isNull()) {
+        painter.drawImage(area, raster_);
+    } else if (picture_.Kind() == TGPicture::TGraphicKind::Metafile) {
+        painter.drawImage(area, metafile::Placeholder(area.size()));
+    } else {
+        painter.setPen(QPen(Qt::black, 1));
+        painter.setBrush(Qt::white);
+        painter.drawRect(frame);
+    }
+    if (borderStyle_ == TBorderStyle::bsSingle) {
+        painter.setPen(QPen(Qt::black, 1));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(frame);
+    }
+}
+
+TGMenuItems TGImage::MenuItems(TGMenuHost& host)
+{
+    return {
+        TGMenuItem::Separator(),
+        TGMenuItem::Command(QStringLiteral("Load Image From Disk"), [this, &host] { host.LoadImageFromDisk(*this); }),
+        TGMenuItem::Separator(),
+        TGMenuItem::Toggle(QStringLiteral("Border"), borderStyle_ == TBorderStyle::bsSingle, [this] { ToggleBorder(); }),
+        TGMenuItem::Toggle(QStringLiteral("Stretch to Fit"), Stretch(), [this] { ToggleStretch(); }),
+        TGMenuItem::Toggle(QStringLiteral("AutoSize"), AutoSize(), [this] { ToggleAutoSize(); }),
+    };
+}
 
 void TGImage::DefineProperties(TGPropertyList& list)
 {

@@ -1,11 +1,14 @@
 #pragma once
 
 #include "design/graphic_control.h"
+#include "design/object_menu.h"
 
 namespace design {
 
 // A rectangle, rounded rectangle or ellipse with a pen and a brush.
 // Transparent is mirrored in the brush: true clears it, false makes it solid.
+// The square and circle kinds draw like the rectangle and the ellipse: none
+// of them forces equal sides.
 class TGLabelShapes : public TGGraphicControl {
 public:
     explicit TGLabelShapes(TGDesignOwner& owner);
@@ -23,9 +26,24 @@ public:
     TShapeType Shape() const { return shape_; }
     void SetShape(TShapeType shape) { shape_ = shape; }
 
+    // The menu commands; each fires the change notification.
+    void ChooseBackgroundColor(TColor color);
+    void ChooseLineColor(TColor color);
+    void ChooseLineThickness(int width);
+    void ToggleTransparent() { SetTransparent(!transparent_); }
+    void ChooseRounding(int percent);
+
+    void PrintTo(output::TBaseReport& report, double xOffset, double yOffset) override;
+    // Draws with the painter's origin at the object's top-left corner.
+    void Paint(QPainter& painter) override;
+    // The class's items of the right-click menu.
+    TGMenuItems MenuItems(TGMenuHost& host);
+
     void DefineProperties(TGPropertyList& list) override;
 
 private:
+    bool IsRounded() const;
+
     bool transparent_ = false;
     TGBrush brush_;
     TGPen pen_;

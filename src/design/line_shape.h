@@ -1,11 +1,13 @@
 #pragma once
 
 #include "design/graphic_control.h"
+#include "design/object_menu.h"
 
 namespace design {
 
 // A straight line along the top edge, the left edge or a diagonal of the
-// object's rectangle.
+// object's rectangle. The pen width is screen pixels on the screen and
+// hundredths of an inch on paper.
 class TGLineShape : public TGGraphicControl {
 public:
     explicit TGLineShape(TGDesignOwner& owner);
@@ -15,6 +17,20 @@ public:
     void SetLineStyle(TLineStyle style) { lineStyle_ = style; }
     const TGPen& Pen() const { return pen_; }
     void SetPen(const TGPen& pen) { pen_ = pen; }
+
+    // The menu commands; each but the last fires the change notification.
+    void ChooseLineStyle(TLineStyle style);
+    void ChooseColor(TColor color);
+    void ChooseLineThickness(int width);
+    // Horizontal lines span the surface's width, vertical ones its height;
+    // sloping lines stay as they are.
+    void StretchToEdges(int surfaceWidth, int surfaceHeight);
+
+    void PrintTo(output::TBaseReport& report, double xOffset, double yOffset) override;
+    // Draws with the painter's origin at the object's top-left corner.
+    void Paint(QPainter& painter) override;
+    // The class's items of the right-click menu.
+    TGMenuItems MenuItems(TGMenuHost& host);
 
     void DefineProperties(TGPropertyList& list) override;
 

@@ -1,0 +1,85 @@
+#include "design/image_metafile.h"
+
+#include <QPainter>
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace design::metafile {
+
+namespace {
+
+std::uint32_t U32(QByteArrayView data, qsizetype at)
+{
+    std::uint32_t value = 0;
+    for (int i = 3; i >= 0; --i)
+        value = (value << 8) | static_cast<std::uint8_t>(data[at + i]);
+    return value;
+}
+
+std::int32_t S32(QByteArrayView data, qsizetype at) { return static_cast<std::int32_t>(U32(data, at)); }
+
+std::int16_t S16(QByteArrayView data, qsizetype at)
+{
+    return static_cast<std::int16_t>(static_cast<std::uint8_t>(data[at]) |
+                                     (static_cast<std::uint8_t>(data[at + 1]) << 8));
+}
+
+constexpr int kMaxSide = 16384;
+
+QSize Bounded(qint64 width, qint64 height)
+{
+    if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide)
+        return {};
+    return QSize(static_cast<int>(width), static_cast<int>(height));
+}
+
+// The frame rectangle, in hundredths of a millimetre.
+QSize EnhancedSize(QByteArrayView data, int ppi)
+{
+    const qint64 width = static_cast<qint64>(S32(data, 32)) - S32(data, 24);
+    const qint64 height = static_cast<qint64>(S32(data, 36)) - S32(data, 28);
+    return Bounded(width * ppi / 2540, height * ppi / 2540);
+}
+
+// The bounding box in metafile units, with the units per inch after it.
+QSize PlaceableSize(QByteArrayView data, int ppi)
+{
+    const int unitsPerInch = static_cast<std::uint8_t>(data[14]) | (static_cast<std::uint8_t>(data[15]) << 8);
+    if (unitsPerInch == 0)
+        return {};
+    const qint64 width = std::abs(static_cast<qint64>(S16(data, 10)) - S16(data, 6));
+    const qint64 height = std::abs(static_cast<qint64>(S16(data, 12)) - S16(data, 8));
+    return Bounded(width * ppi / unitsPerInch, height * ppi / unitsPerInch);
+}
+
+} // namespace
+
+bool IsEnhanced(QByteArrayView data) { return data.size() >= 44 && data.sliced(40, 4) == QByteArrayView(" EMF"); }
+
+bool IsPlaceable(QByteArrayView data) { return data.size() >= 22 && U32(data, 0) == 0x9AC6CDD7u; }
+
+QSize PixelSize(QByteArrayView data, int pixelsPerInch)
+{
+    if (IsEnhanced(data))
+        return EnhancedSize(data, pixelsPerInch);
+    if (IsPlaceable(data))
+        return PlaceableSize(data, pixelsPerInch);
+    return {};
+}
+
+QImage Placeholder(QSize size)
+{
+    if (size.isEmpty())
+        return {};
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setPen(QPen(Qt::gray, 1, Qt::DashLine));
+    painter.drawRect(image.rect().adjusted(0, 0, -1, -1));
+    painter.setPen(Qt::darkGray);
+    painter.drawText(image.rect(), Qt::AlignCenter, QStringLiteral("Metafile"));
+    return image;
+}
+
+} // namespace design::metafile

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "design/design_picture.h"
+
+#include <QImage>
+#include <QSize>
+
+// A stored picture made visible: the bitmap or icon decoded, a metafile
+// measured (and shown as a labelled frame), all by Qt's image plugins.
+namespace design::image_picture {
+
+// The picture as pixels: a bitmap or an icon decoded (an icon on white,
+// its largest image), a null image for a metafile, an empty picture or
+// bytes that do not decode.
+QImage DecodeRaster(const TGPicture& picture);
+
+// The picture's natural size in screen pixels at the resolution.
+QSize NaturalSize(const TGPicture& picture, const QImage& raster, int pixelsPerInch);
+
+// A raster picture stored the way designs keep bitmaps: a Windows bitmap file.
+TGPicture BitmapPicture(const QImage& image);
+
+// An image flattened onto white, for pictures with transparent parts.
+QImage OnWhite(const QImage& image);
+
+} // namespace design::image_picture
