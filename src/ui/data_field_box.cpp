@@ -64,19 +64,26 @@ void TDataFieldBox::applyWidth()
 
 void TDataFieldBox::datasetFieldChanged(const QString& name)
 {
-    if (name.compare(fieldName_, Qt::CaseInsensitive) == 0)
+    // A computed field follows the stored fields it is worked out from.
+    if (name.compare(fieldName_, Qt::CaseInsensitive) == 0 || isComputed())
         refresh();
+}
+
+bool TDataFieldBox::isComputed() const
+{
+    const TDataset* dataset = dataset_.data();
+    if (!dataset)
+        return false;
+    const auto& computed = dataset->calculatedFields();
+    return std::any_of(computed.begin(), computed.end(), [this](const TFieldDef& field) {
+        return field.name.compare(fieldName_, Qt::CaseInsensitive) == 0;
+    });
 }
 
 bool TDataFieldBox::canChange() const
 {
     const TDataset* dataset = dataset_.data();
-    if (!dataset || !dataset->Active() || isReadOnly())
-        return false;
-    const auto& computed = dataset->calculatedFields();
-    return std::none_of(computed.begin(), computed.end(), [this](const TFieldDef& field) {
-        return field.name.compare(fieldName_, Qt::CaseInsensitive) == 0;
-    });
+    return dataset && dataset->Active() && !isReadOnly() && !isComputed();
 }
 
 bool TDataFieldBox::startEdit()

@@ -45,6 +45,7 @@ protected:
 
 private:
     bool canChange() const;
+    bool isComputed() const;
     bool startEdit();
     void textEditedByUser(const QString& text);
     void datasetFieldChanged(const QString& name);
