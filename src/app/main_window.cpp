@@ -31,7 +31,7 @@ TAddressMain::TAddressMain(const QString& homeRoot, QWidget* parent)
     setProperty("helpContext", help_context::kMainWindow);
     resize(720, 560);
     controls_ = buildMainControls(this);
-    menu_ = std::make_unique<TMainMenu>(*this);
+    menu_ = new TMainMenu(*this);
     TableQVW.setDisplayDateFormat(displayDateFormat(systemShortDatePattern()));
     bindControls();
     connectControls();
@@ -42,9 +42,13 @@ TAddressMain::TAddressMain(const QString& homeRoot, QWidget* parent)
     OnOpenQVWFile(false);
 }
 
-// The menu is a child QObject too; it must go before the window's members
-// it reaches.
-TAddressMain::~TAddressMain() { menu_.reset(); }
+// The table goes first, quietly: nothing bound to it may hear of the close
+// while the window is half taken down.
+TAddressMain::~TAddressMain()
+{
+    TableQVW.disconnect();
+    TableQVW.Close();
+}
 
 void TAddressMain::bindControls()
 {
@@ -52,12 +56,12 @@ void TAddressMain::bindControls()
     for (TDataFieldBox* box : controls_.fieldBoxes) {
         box->bind(&TableQVW, box->objectName().chopped(4));
         box->setAutoEdit(editAllowed);
-        box->installEventFilter(this);
     }
     controls_.DisplayDateBox->bind(&TableQVW, QStringLiteral("DisplayDate"));
     controls_.TaggedCheck->bind(&TableQVW, QStringLiteral("Tagged"));
-    controls_.MemoBox->installEventFilter(this);
-    controls_.MemoBox->viewport()->installEventFilter(this);
+    // Keys reach the window before whichever control has the focus.
+    for (QWidget* control : findChildren<QWidget*>())
+        control->installEventFilter(this);
 }
 
 void TAddressMain::connectControls()

@@ -12,7 +12,6 @@
 #include <QMainWindow>
 
 #include <functional>
-#include <memory>
 
 namespace quorvel {
 
@@ -148,7 +147,7 @@ private:
     xbase::TApollo Apollo1;
     TAddressDataset TableQVW;
     TMainControls controls_;
-    std::unique_ptr<TMainMenu> menu_;
+    TMainMenu* menu_ = nullptr; // a child of the window
     std::function<QDate()> today_;
 
     QString currentPath_;

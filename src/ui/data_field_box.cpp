@@ -130,7 +130,10 @@ void TDataFieldBox::textEditedByUser(const QString& text)
     writing_ = false;
     if (!stored) {
         TServices::messages().error(window(), dataset->lastError());
+        // The box shows the field again, the cursor where the user was.
+        const int typedLength = static_cast<int>(text.size() - dataset->FieldAsString(fieldName_).size());
         refresh();
+        setCursorPosition(std::max(0, cursor - std::max(0, typedLength)));
         return;
     }
     if (value != text) {

@@ -62,6 +62,19 @@ TEST_F(RecordsTest, BoxesTakeNoMoreThanTheFieldWidth)
     EXPECT_EQ(box("ZIP")->text(), QStringLiteral("1234567890"));
 }
 
+TEST_F(RecordsTest, ACharacterTheFileCannotHoldIsRefusedWithAMessage)
+{
+    click("EditButton");
+    type("CITY", QStringLiteral("Zu"));
+    // Typed as a keyboard would (keyClicks knows only ASCII).
+    QTest::sendKeyEvent(QTest::Click, box("CITY"), Qt::Key_unknown, QString(QChar(0x0101)), Qt::NoModifier);
+    EXPECT_FALSE(lastText().isEmpty());
+    EXPECT_EQ(box("CITY")->text(), QStringLiteral("Zu"));
+    QTest::sendKeyEvent(QTest::Click, box("CITY"), Qt::Key_unknown, QString(QChar(0x00e9)), Qt::NoModifier);
+    click("SaveButton");
+    EXPECT_EQ(value("CITY"), QStringLiteral("Zu\u00e9"));
+}
+
 TEST_F(RecordsTest, EditThenSaveKeepsTheChange)
 {
     click("EditButton");
