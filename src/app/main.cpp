@@ -2,6 +2,7 @@
 #include "app/single_instance.h"
 #include "store/home_folder.h"
 #include "store/supplied_data.h"
+#include "store/supplied_tables.h"
 #include "ui/qt_dialogs.h"
 #include "ui/qt_messages.h"
 #include "ui/services.h"
@@ -30,9 +31,18 @@ int main(int argc, char* argv[])
         messages.error(nullptr, home.lastError());
         return 1;
     }
+    // The label stock and state/ZIP tables ship as text and become tables in
+    // the home folder the first time they are missing. Without them only the
+    // label designer and the state/ZIP check suffer, so start-up goes on.
+    if (const TTableResult built = BuildMissingSuppliedTables(home.sysdataFolder(), suppliedDataFolder()); !built) {
+        QStringList texts = built.messages;
+        if (!built.detail.isEmpty())
+            texts << built.detail;
+        messages.error(nullptr, texts.join(QStringLiteral("\r\n")));
+    }
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    TAddressMain window;
+    TAddressMain window(home.root());
     QObject::connect(&justOne, &TJustOne::activationRequested, &window, [&window] { bringToFront(&window); });
     QApplication::restoreOverrideCursor();
     window.show();
