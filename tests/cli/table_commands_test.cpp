@@ -1,23 +1,16 @@
 // quorvel-cli info, list, count, pack and reindex, run as a user would run
 // them, with their exact output and exit status.
+#include "cli_runner.h"
 #include "support/temp_dir.h"
 #include "xbase/apollo.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cstdio>
-#include <fstream>
-#include <sstream>
-#include <sys/wait.h>
 
 namespace {
 
-struct CliResult {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
+using CliResult = quorvel::cli_tests::CliRun;
 
 class TableCommandsTest : public ::testing::Test {
 protected:
@@ -55,22 +48,7 @@ protected:
         return path;
     }
 
-    CliResult cli(const std::string& args)
-    {
-        const std::string errFile = dir_.file("stderr.txt");
-        CliResult run;
-        FILE* pipe = popen((std::string(QUORVEL_CLI_PATH) + " " + args + " 2>" + errFile).c_str(), "r");
-        std::array<char, 4096> buf;
-        while (std::size_t n = fread(buf.data(), 1, buf.size(), pipe))
-            run.out.append(buf.data(), n);
-        const int status = pclose(pipe);
-        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        std::ifstream err(errFile);
-        std::stringstream text;
-        text << err.rdbuf();
-        run.err = text.str();
-        return run;
-    }
+    CliResult cli(const std::string& args) { return quorvel::cli_tests::runCli(args, dir_.file("stderr.txt")); }
 
     testing_support::TempDir dir_;
     std::string path_;
