@@ -2,6 +2,7 @@
 // and walk every tag with the same keys and records as we do.
 
 #include "cdx_test_util.h"
+#include "support/run_command.h"
 #include "support/temp_dir.h"
 
 #include <gtest/gtest.h>
@@ -22,18 +23,7 @@ struct TagPlan {
     char perlType; // how the reader is told to decode: C raw bytes, N numbers
 };
 
-std::string runCommand(const std::string& command)
-{
-    std::string out;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return out;
-    std::array<char, 4096> buf;
-    while (std::size_t n = fread(buf.data(), 1, buf.size(), pipe))
-        out.append(buf.data(), n);
-    pclose(pipe);
-    return out;
-}
+using testing_support::runCommand;
 
 std::string hex(std::string_view bytes)
 {

@@ -116,17 +116,4 @@ std::string createAddressTable(const testing_support::TempDir& dir, int count, c
     return path;
 }
 
-std::string runCommand(const std::string& command)
-{
-    std::string out;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return out;
-    std::array<char, 4096> buf;
-    while (std::size_t n = fread(buf.data(), 1, buf.size(), pipe))
-        out.append(buf.data(), n);
-    pclose(pipe);
-    return out;
-}
-
 } // namespace engine_test

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/run_command.h"
 #include "support/temp_dir.h"
 #include "xbase/apollo.h"
 
@@ -45,6 +46,6 @@ std::vector<std::uint32_t> recnosDown(xbase::WorkArea& area);
 std::string createAddressTable(const testing_support::TempDir& dir, int count, const std::string& file = "add0001.dbf");
 
 // Runs a shell command, returning what it printed on stdout.
-std::string runCommand(const std::string& command);
+using testing_support::runCommand;
 
 } // namespace engine_test
