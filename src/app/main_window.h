@@ -67,6 +67,25 @@ public:
     void PreferencesMenuClick();
     bool OpenQVWDBF(const QString& path);
 
+    // Filters and tags (main_window_filter.cpp, main_window_tags.cpp).
+    void SetFilterClick();
+    void ClearFilterClick();
+    void SaveFilterClick();
+    void RestoreFilterClick();
+    void ClearTagsClick();
+    void TagAllClick();
+    void ToggleTag();
+
+    // Search and browse (main_window_search.cpp).
+    void SearchClick();
+    void SearchMemoClick();
+    void FindNextClick();
+    void BrowseClick();
+
+    // Index maintenance (main_window_maintenance.cpp).
+    void RebuildIndexesClick();
+    void RebuildSystemIndexesClick();
+
     // Orders.
     void SetOrderTo(const QString& orderName);
     // A "&Sort" item's caption ("&Last Name").
