@@ -176,11 +176,11 @@ void TAddressMain::ApplyFilter()
         return;
     QString query = QStringLiteral("!ISDEL");
     if (filterSet())
-        query = filterExpression_ + QStringLiteral(" .and. !ISDEL");
+        query = filter_.expression + QStringLiteral(" .and. !ISDEL");
     TableQVW.SetQuery(query);
     // A filter that no record matches any more is dropped.
     if (filterSet() && TableQVW.QueryRecCount() == 0) {
-        filterExpression_.clear();
+        filter_.ClearQueryVars();
         TableQVW.SetQuery(QStringLiteral("!ISDEL"));
     }
 }

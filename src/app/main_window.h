@@ -3,6 +3,7 @@
 #include "app/button_rules.h"
 #include "app/main_window_controls.h"
 #include "store/address_dataset.h"
+#include "store/filter_state.h"
 #include "store/home_folder.h"
 #include "store/preferences.h"
 #include "store/settings.h"
@@ -96,8 +97,9 @@ public:
     void SetButtons();
     // Makes the filter the table's query ("!ISDEL" without one).
     void ApplyFilter();
-    // Whether a filter is set; Part of the filter state.
-    bool filterSet() const { return !filterExpression_.isEmpty(); }
+    // Whether a filter is set, and what it was built from.
+    bool filterSet() const { return filter_.isSet(); }
+    TFilterState& filterState() { return filter_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -171,7 +173,7 @@ private:
 
     QString currentPath_;
     QString currentOrderName_;
-    QString filterExpression_;
+    TFilterState filter_;
     bool firstActivation_ = true;
     bool startupQueued_ = false;
     bool eventReactions_ = false;

@@ -33,7 +33,7 @@ void TAddressMain::FormActivate()
     controls_.NoDataPanel->setText(noDataPanelText());
     QApplication::processEvents();
     eventReactions_ = true;
-    filterExpression_.clear();
+    filter_.ClearQueryVars();
     preferences_ = settings_.loadPreferences();
     TableQVW.setGlobalTagId(preferences_.globalTagId);
     ApolloEnv1.sx_ErrorLevel(0);
