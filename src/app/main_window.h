@@ -77,7 +77,7 @@ public:
     void TagAllClick();
     void ToggleTag();
 
-    // Search and browse (main_window_search.cpp).
+    // Search and browse (main_window_search.cpp, main_window_browse.cpp).
     void SearchClick();
     void SearchMemoClick();
     void FindNextClick();

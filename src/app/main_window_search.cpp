@@ -7,6 +7,5 @@ namespace quorvel {
 void TAddressMain::SearchClick() { QApplication::beep(); }
 void TAddressMain::SearchMemoClick() { QApplication::beep(); }
 void TAddressMain::FindNextClick() { QApplication::beep(); }
-void TAddressMain::BrowseClick() { QApplication::beep(); }
 
 } // namespace quorvel
