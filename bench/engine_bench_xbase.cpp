@@ -1,93 +1,15 @@
 // Our side of the engine benchmark: the generated records in an address
 // table with its 26 tags, through the work area.
-#include "address_generator.h"
+#include "address_table_xbase.h"
 #include "engine_bench_phases.h"
 
-#include "xbase/dbf/field_codec.h"
-#include "xbase/work_area.h"
-
-#include <cstdio>
 #include <stdexcept>
 
 namespace quorvel::bench {
 
 namespace {
 
-using xbase::Status;
-
 const char* const kJoFilter = "UPPER(LNAME)=\"JO\" .and. !ISDEL";
-
-void check(const Status& s, const char* what)
-{
-    if (!s)
-        throw std::runtime_error(std::string(what) + ": " + s.toString());
-}
-
-xbase::Schema addressSchema()
-{
-    xbase::Schema schema;
-    for (const AddressFieldSpec& spec : addressFieldSpecs())
-        schema.push_back({spec.name, spec.type, spec.width, 0, 0});
-    return schema;
-}
-
-void removeTable(const std::string& path)
-{
-    for (const char* ext : {".dbf", ".fpt", ".cdx"})
-        std::remove((path.substr(0, path.size() - 4) + ext).c_str());
-}
-
-std::unique_ptr<xbase::WorkArea> createTable(const std::string& path)
-{
-    removeTable(path);
-    std::unique_ptr<xbase::DbfTable> table;
-    check(xbase::DbfTable::create(path, addressSchema(), {}, &table), "create");
-    table.reset();
-    std::unique_ptr<xbase::WorkArea> area;
-    check(xbase::WorkArea::open(path, xbase::OpenMode::Exclusive, {}, &area), "open");
-    return area;
-}
-
-void fillRecord(xbase::DbfTable& table, const AddressRecord& r, unsigned char* rec)
-{
-    table.blankRecord(rec);
-    const xbase::Schema& schema = table.schema();
-    for (int f = 0; f < kAddressFieldCount; ++f) {
-        if (schema[static_cast<std::size_t>(f)].type == 'M') {
-            if (!r.values[f].empty())
-                check(table.writeMemo(rec, f, r.values[f], xbase::dbf::MemoSync::Deferred), "memo");
-        } else {
-            check(xbase::putFieldText(rec, schema[static_cast<std::size_t>(f)], r.values[f]), "field");
-        }
-    }
-}
-
-long long appendRecords(xbase::WorkArea& area, std::uint32_t count, bool withMemos)
-{
-    constexpr std::uint32_t kBatch = 4096;
-    const auto length = static_cast<std::size_t>(area.table().recordLength());
-    std::vector<unsigned char> batch(kBatch * length);
-    AddressGenerator generator;
-    for (std::uint32_t done = 0; done < count;) {
-        const std::uint32_t n = std::min(kBatch, count - done);
-        for (std::uint32_t i = 0; i < n; ++i) {
-            AddressRecord r = generator.next();
-            if (!withMemos)
-                r.values[kMemo].clear();
-            fillRecord(area.table(), r, batch.data() + i * length);
-        }
-        check(area.appendRecords(batch.data(), n), "append");
-        done += n;
-    }
-    return area.recCount();
-}
-
-long long buildTags(xbase::WorkArea& area)
-{
-    for (const AddressTagSpec& tag : addressTagSpecs())
-        check(area.indexTag(tag.name, tag.keyExpression), tag.name);
-    return area.orderCount();
-}
 
 long long countJo(xbase::WorkArea& area, bool optimize)
 {
@@ -106,7 +28,7 @@ long long countJo(xbase::WorkArea& area, bool optimize)
 class KeyRecord : public xbase::RecordSource {
 public:
     explicit KeyRecord(xbase::DbfTable& table) : table_(table), bytes_(static_cast<std::size_t>(table.recordLength())) {}
-    void set(const AddressRecord& r) { fillRecord(table_, r, bytes_.data()); }
+    void set(const AddressRecord& r) { fillAddressRecord(table_, r, bytes_.data()); }
     const xbase::Schema& schema() const override { return table_.schema(); }
     const unsigned char* recordBuffer() const override { return bytes_.data(); }
     std::uint32_t recordNumber() const override { return 0; }
@@ -158,14 +80,14 @@ std::vector<PhaseResult> runXbaseSide(const EngineBenchConfig& config)
     {
         // Without memos, appending costs one sync a batch; each memo is
         // made durable on its own.
-        std::unique_ptr<xbase::WorkArea> plain = createTable(config.folder + "/plain.dbf");
-        clock.run(kPhaseAppendPlain, [&] { return appendRecords(*plain, config.records, false); });
+        std::unique_ptr<xbase::WorkArea> plain = createAddressTable(config.folder + "/plain.dbf");
+        clock.run(kPhaseAppendPlain, [&] { return appendAddressRecords(*plain, config.records, false); });
         check(plain->close(), "close");
-        removeTable(config.folder + "/plain.dbf");
+        removeAddressTable(config.folder + "/plain.dbf");
     }
-    std::unique_ptr<xbase::WorkArea> area = createTable(config.folder + "/address.dbf");
-    clock.run(kPhaseAppend, [&] { return appendRecords(*area, config.records, true); });
-    clock.run(kPhaseIndex, [&] { return buildTags(*area); });
+    std::unique_ptr<xbase::WorkArea> area = createAddressTable(config.folder + "/address.dbf");
+    clock.run(kPhaseAppend, [&] { return appendAddressRecords(*area, config.records, true); });
+    clock.run(kPhaseIndex, [&] { return buildAddressTags(*area); });
     clock.run(kPhaseCountIndexed, [&] { return countJo(*area, true); });
     clock.run(kPhaseCountScan, [&] { return countJo(*area, false); });
     clock.run(kPhaseSeek, [&] { return seekKeys(*area, config.seeks); });
