@@ -21,6 +21,13 @@ struct TFileRequest {
     QString defaultSuffix; // without the dot, "DBF"
 };
 
+// A one-line question for a text ("Memo Search" / "Search For").
+struct TInputRequest {
+    QString caption;
+    QString prompt;
+    QString initial; // the text the box starts with
+};
+
 // Every common dialog goes through here so that tests can answer them.
 class TDialogs {
 public:
@@ -36,6 +43,8 @@ public:
     virtual bool print(QWidget* parent, QPrinter& printer) = 0;
     // The printer, paper and orientation; false when cancelled.
     virtual bool printerSetup(QWidget* parent, QPrinter& printer) = 0;
+    // The text typed, or nothing when cancelled.
+    virtual std::optional<QString> inputText(QWidget* parent, const TInputRequest& request) = 0;
 };
 
 } // namespace quorvel

@@ -3,6 +3,7 @@
 #include <QColorDialog>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QInputDialog>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
 #include <QStringList>
@@ -81,6 +82,18 @@ bool TQtDialogs::printerSetup(QWidget* parent, QPrinter& printer)
     QPageSetupDialog dialog(&printer, parent);
     dialog.setObjectName(QStringLiteral("PrinterSetupDialog"));
     return dialog.exec() == QDialog::Accepted;
+}
+
+std::optional<QString> TQtDialogs::inputText(QWidget* parent, const TInputRequest& request)
+{
+    QInputDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("InputDialog"));
+    dialog.setWindowTitle(request.caption);
+    dialog.setLabelText(request.prompt);
+    dialog.setTextValue(request.initial);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.textValue();
 }
 
 } // namespace quorvel

@@ -13,6 +13,7 @@ public:
     std::optional<QColor> colour(QWidget* parent, const QColor& initial) override;
     bool print(QWidget* parent, QPrinter& printer) override;
     bool printerSetup(QWidget* parent, QPrinter& printer) override;
+    std::optional<QString> inputText(QWidget* parent, const TInputRequest& request) override;
 };
 
 // "DBF Files|*.dbf" as a Qt file dialog wants it: "DBF Files (*.dbf *.DBF)".

@@ -14,13 +14,13 @@ QString TScriptedDialogs::saveFileName(QWidget* /*parent*/, const TFileRequest& 
 
 std::optional<QFont> TScriptedDialogs::font(QWidget* /*parent*/, const QFont& /*initial*/)
 {
-    requests_.append({TKind::Font, {}});
+    requests_.append({TKind::Font, {}, {}});
     return fonts_.isEmpty() ? std::nullopt : std::optional<QFont>(fonts_.dequeue());
 }
 
 std::optional<QColor> TScriptedDialogs::colour(QWidget* /*parent*/, const QColor& /*initial*/)
 {
-    requests_.append({TKind::Colour, {}});
+    requests_.append({TKind::Colour, {}, {}});
     return colours_.isEmpty() ? std::nullopt : std::optional<QColor>(colours_.dequeue());
 }
 
@@ -31,15 +31,21 @@ bool TScriptedDialogs::printerSetup(QWidget* /*parent*/, QPrinter& /*printer*/)
     return nextPrintAnswer(TKind::PrinterSetup);
 }
 
+std::optional<QString> TScriptedDialogs::inputText(QWidget* /*parent*/, const TInputRequest& request)
+{
+    requests_.append({TKind::InputText, {}, request});
+    return inputTexts_.isEmpty() ? std::nullopt : inputTexts_.dequeue();
+}
+
 QString TScriptedDialogs::nextFileName(TKind kind, const TFileRequest& request)
 {
-    requests_.append({kind, request});
+    requests_.append({kind, request, {}});
     return fileNames_.isEmpty() ? QString() : fileNames_.dequeue();
 }
 
 bool TScriptedDialogs::nextPrintAnswer(TKind kind)
 {
-    requests_.append({kind, {}});
+    requests_.append({kind, {}, {}});
     return !printAnswers_.isEmpty() && printAnswers_.dequeue();
 }
 
