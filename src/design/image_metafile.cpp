@@ -1,5 +1,7 @@
 #include "design/image_metafile.h"
 
+#include "design/metafile_player.h"
+
 #include <QPainter>
 
 #include <cstdint>
@@ -26,6 +28,7 @@ std::int16_t S16(QByteArrayView data, qsizetype at)
 }
 
 constexpr int kMaxSide = 16384;
+constexpr qint64 kMaxPixels = 64LL * 1024 * 1024;
 
 QSize Bounded(qint64 width, qint64 height)
 {
@@ -80,6 +83,38 @@ QImage Placeholder(QSize size)
     painter.setPen(Qt::darkGray);
     painter.drawText(image.rect(), Qt::AlignCenter, QStringLiteral("Metafile"));
     return image;
+}
+
+bool Draw(QByteArrayView data, QPainter& painter, const QRectF& target)
+{
+    if (target.isEmpty())
+        return false;
+    if (IsEnhanced(data))
+        return PlayEnhanced(data, painter, target).drewSomething;
+    if (IsPlaceable(data))
+        return PlayPlaceable(data, painter, target).drewSomething;
+    return false;
+}
+
+QImage RenderDrawing(QByteArrayView data, QSize size)
+{
+    if (size.isEmpty() || size.width() > kMaxSide || size.height() > kMaxSide ||
+        static_cast<qint64>(size.width()) * size.height() > kMaxPixels)
+        return {};
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    bool drew = false;
+    {
+        QPainter painter(&image);
+        drew = Draw(data, painter, QRectF(QPointF(0, 0), QSizeF(size)));
+    }
+    return drew ? image : QImage();
+}
+
+QImage Render(QByteArrayView data, QSize size)
+{
+    const QImage drawing = RenderDrawing(data, size);
+    return drawing.isNull() ? Placeholder(size) : drawing;
 }
 
 } // namespace design::metafile

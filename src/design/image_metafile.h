@@ -4,10 +4,13 @@
 #include <QImage>
 #include <QSize>
 
-// Windows metafiles as pictures. No renderer for them ships with the
-// platform, so the screen shows a labelled frame where the drawing would be;
-// the size still comes from the metafile's header, so AutoSize and layout
-// behave as with the drawing itself.
+#include <QPainter>
+#include <QRectF>
+
+// Windows metafiles as pictures: recognised, measured from their headers
+// and drawn by our own players (metafile_player.h). A file with nothing
+// drawable, or damaged before anything was drawn, shows a labelled frame
+// instead, at the size its header gives.
 namespace design::metafile {
 
 // An enhanced metafile (" EMF" at offset 40) or a placeable Windows
@@ -21,5 +24,16 @@ QSize PixelSize(QByteArrayView data, int pixelsPerInch);
 
 // The frame with the word "Metafile" shown in place of the drawing.
 QImage Placeholder(QSize size);
+
+// Draws the metafile stretched into target; false when nothing was drawn
+// (not a metafile, damaged from the start, or no drawing records).
+bool Draw(QByteArrayView data, QPainter& painter, const QRectF& target);
+
+// The metafile drawn on white into an image of the given size; a null
+// image when Draw draws nothing or the size is beyond what a picture needs.
+QImage RenderDrawing(QByteArrayView data, QSize size);
+
+// For the screen: the drawing, or the placeholder where there is none.
+QImage Render(QByteArrayView data, QSize size);
 
 } // namespace design::metafile

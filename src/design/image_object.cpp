@@ -69,11 +69,45 @@ void TGImage::PrintTo(output::TBaseReport& report, double xOffset, double yOffse
     // Icons print like bitmaps: what the design shows is what the labels get.
     if (!raster_.isNull())
         report.DrawBitmapInBox(r.left(), r.top(), r.right(), r.bottom(), raster_);
+    else if (picture_.Kind() == TGPicture::TGraphicKind::Metafile)
+        PrintMetafile(report, r);
     if (borderStyle_ == TBorderStyle::bsSingle) {
         report.SelectPen(qRgb(0, 0, 0), output::psSolid, 1, output::pmCopy);
         report.SelectBrush(qRgb(255, 255, 255), output::bsClear);
         report.DrawRectangle(r.left(), r.top(), r.right(), r.bottom());
     }
+}
+
+namespace {
+
+// Rendered at the printer's own resolution, so that lines and letters stay
+// sharp on paper; only a picture larger than this is rendered coarser and
+// stretched by the output engine.
+constexpr int kMaxPrintSide = 4096;
+
+QSize PrintRenderSize(QSize device)
+{
+    const int longest = std::max(device.width(), device.height());
+    if (longest <= kMaxPrintSide)
+        return device;
+    const double shrink = static_cast<double>(kMaxPrintSide) / longest;
+    return QSize(std::max(1, static_cast<int>(device.width() * shrink)),
+                 std::max(1, static_cast<int>(device.height() * shrink)));
+}
+
+} // namespace
+
+void TGImage::PrintMetafile(output::TBaseReport& report, const QRectF& pageRect) const
+{
+    const QPoint topLeft(report.ToDeviceX(pageRect.left()), report.ToDeviceY(pageRect.top()));
+    const QPoint bottomRight(report.ToDeviceX(pageRect.right()), report.ToDeviceY(pageRect.bottom()));
+    const QRect device(topLeft, QSize(bottomRight.x() - topLeft.x(), bottomRight.y() - topLeft.y()));
+    if (device.isEmpty())
+        return;
+    // A metafile with nothing to draw prints nothing, like an empty picture.
+    const QImage drawing = metafile::RenderDrawing(picture_.GraphicData(), PrintRenderSize(device.size()));
+    if (!drawing.isNull())
+        report.StretchGraphic(device, drawing);
 }
 
 void TGImage::Paint(QPainter& painter)
@@ -83,7 +117,7 @@ void TGImage::Paint(QPainter& painter)
     if (!raster_.isNull()) {
         painter.drawImage(area, raster_);
     } else if (picture_.Kind() == TGPicture::TGraphicKind::Metafile) {
-        painter.drawImage(area, metafile::Placeholder(area.size()));
+        painter.drawImage(area, metafile::Render(picture_.GraphicData(), area.size()));
     } else {
         painter.setPen(QPen(Qt::black, 1));
         painter.setBrush(Qt::white);

@@ -6,6 +6,8 @@
 #include <QImageReader>
 #include <QImageWriter>
 
+#include <cstdint>
+
 namespace design::image_picture {
 
 namespace {
@@ -20,9 +22,40 @@ QImage ReadWithFormat(const QByteArray& bytes, const char* format)
     return reader.read();
 }
 
+int U16(QByteArrayView bytes, qsizetype at)
+{
+    return static_cast<std::uint8_t>(bytes[at]) | (static_cast<std::uint8_t>(bytes[at + 1]) << 8);
+}
+
+qint64 U32(QByteArrayView bytes, qsizetype at) { return U16(bytes, at) | (static_cast<qint64>(U16(bytes, at + 2)) << 16); }
+
+// Qt's icon reader seeks to each image's offset without checking it against
+// the file and complains on the console when the directory points past the
+// end; such a directory is damaged, so we look before handing it over.
+bool IconDirectoryFits(QByteArrayView bytes)
+{
+    constexpr qsizetype kDirectorySize = 6;
+    constexpr qsizetype kEntrySize = 16;
+    if (bytes.size() < kDirectorySize || U16(bytes, 0) != 0)
+        return false;
+    const int count = U16(bytes, 4);
+    if (count == 0 || kDirectorySize + count * kEntrySize > bytes.size())
+        return false;
+    for (int i = 0; i < count; ++i) {
+        const qsizetype entry = kDirectorySize + i * kEntrySize;
+        const qint64 size = U32(bytes, entry + 8);
+        const qint64 offset = U32(bytes, entry + 12);
+        if (offset < kDirectorySize || size <= 0 || offset + size > bytes.size())
+            return false;
+    }
+    return true;
+}
+
 // An icon file holds several sizes; the largest is the one to show.
 QImage LargestIcon(const QByteArray& bytes)
 {
+    if (!IconDirectoryFits(bytes))
+        return {};
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);

@@ -1,0 +1,113 @@
+#pragma once
+
+#include "design/metafile_gdi.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPolygonF>
+#include <QTransform>
+
+#include <optional>
+#include <vector>
+
+namespace design::metafile {
+
+// The device context a metafile draws into: the selected objects, colours
+// and modes, the window/viewport mapping and world transform, and the
+// current position, with a bounded stack for SAVEDC/RESTOREDC. Records are
+// turned into calls on this class in logical coordinates; it maps them
+// through the mapping onto the painter.
+class TMetafileCanvas {
+public:
+    enum class TArcKind { Arc, Pie, Chord };
+    enum class TBlit { Source, SourceAnd, SourcePaint, SourceInvert, InvertedSource, Pattern, Black, White, None };
+    enum TMapMode { MM_TEXT = 1, MM_LOMETRIC, MM_HIMETRIC, MM_LOENGLISH, MM_HIENGLISH, MM_TWIPS, MM_ISOTROPIC,
+                    MM_ANISOTROPIC };
+
+    struct TState {
+        QPen pen = QPen(Qt::black, 0);
+        QBrush brush = QBrush(Qt::white);
+        TFontSpec font;
+        QColor textColor = Qt::black;
+        QColor backColor = Qt::white;
+        bool opaqueBackground = true;
+        Qt::FillRule fillRule = Qt::OddEvenFill;
+        std::uint32_t textAlign = 0;
+        int mapMode = MM_TEXT;
+        QPointF windowOrg;
+        QSizeF windowExt = QSizeF(1, 1);
+        QPointF viewportOrg;
+        QSizeF viewportExt = QSizeF(1, 1);
+        QTransform world;
+        QPointF current;
+    };
+
+    // deviceToPainter maps the metafile's device space onto the painter's
+    // coordinates (before the painter's own transform, which is kept).
+    TMetafileCanvas(QPainter& painter, const QTransform& deviceToPainter);
+    ~TMetafileCanvas();
+    TMetafileCanvas(const TMetafileCanvas&) = delete;
+    TMetafileCanvas& operator=(const TMetafileCanvas&) = delete;
+
+    TState& State() { return state_; }
+    // Device pixels per millimetre, for the metric and English map modes.
+    void SetDeviceResolution(QSizeF pixelsPerMm) { pixelsPerMm_ = pixelsPerMm; }
+    void SaveState();
+    // relative < 0 pops that many levels; a positive number names a level.
+    void RestoreState(int relative);
+    void Select(const TGdiObject& object);
+    // True once anything visible has been drawn.
+    bool DrewSomething() const { return drew_; }
+
+    void MoveTo(QPointF point);
+    void LineTo(QPointF point);
+    void Polyline(const QPolygonF& points);
+    void PolylineTo(const QPolygonF& points);
+    void PolyBezier(const QPolygonF& points, bool fromCurrent);
+    void Polygon(const QPolygonF& points);
+    void PolyPolygon(const std::vector<QPolygonF>& polygons);
+    void PolyPolyline(const std::vector<QPolygonF>& polylines);
+    void Rectangle(const QRectF& box);
+    void RoundRect(const QRectF& box, QSizeF corner);
+    void Ellipse(const QRectF& box);
+    void ArcShape(TArcKind kind, const QRectF& box, QPointF start, QPointF end);
+
+    void BeginPath();
+    void EndPath() { pathOpen_ = false; }
+    void CloseFigure();
+    void AbortPath();
+    void FillPath() { DrawPath(false, true); }
+    void StrokePath() { DrawPath(true, false); }
+    void StrokeAndFillPath() { DrawPath(true, true); }
+
+    // Text with its reference point in logical units; clip, when given, is
+    // the opaque rectangle behind it.
+    void Text(QPointF reference, const QString& text, const std::optional<QRectF>& opaque);
+    // An image (or, for pattern and constant raster operations, the brush or
+    // a colour) into a logical rectangle.
+    void Blit(TBlit operation, const QRectF& target, const QImage& image, const QRectF& source);
+
+    // The raster operation of a bit-block transfer record.
+    static TBlit BlitFor(std::uint32_t rasterOp);
+
+private:
+    QTransform LogicalToDevice() const;
+    QTransform PageTransform() const;
+    QTransform Full() const { return LogicalToDevice() * deviceToPainter_; }
+    void Draw(const QPainterPath& shape, bool stroke, bool fill);
+    void DrawPath(bool stroke, bool fill);
+    QPen StrokePen(const QTransform& full) const;
+    void EnsureFigureStart();
+
+    QPainter& painter_;
+    QTransform deviceToPainter_;
+    QSizeF pixelsPerMm_ = QSizeF(96 / 25.4, 96 / 25.4);
+    TState state_;
+    std::vector<TState> saved_;
+    QPainterPath path_;
+    bool pathOpen_ = false;
+    bool drew_ = false;
+};
+
+} // namespace design::metafile

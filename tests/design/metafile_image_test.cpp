@@ -1,0 +1,142 @@
+// Metafile pictures on the image object: painted on the screen, printed at
+// the printer's resolution; and probing stored pictures stays quiet.
+#include "design_fixtures.h"
+#include "graphics_test_support.h"
+#include "metafile_builder.h"
+#include "metafile_checks.h"
+
+#include "design/class_set.h"
+#include "design/design_file_tools.h"
+#include "design/design_owner.h"
+#include "design/image_object.h"
+#include "design/image_picture.h"
+#include "design/surface_objects.h"
+#include "support/temp_dir.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QImageWriter>
+#include <QPainter>
+
+#include <gtest/gtest.h>
+
+using namespace design;
+using namespace metafile_test;
+
+namespace {
+
+QByteArray RedSquareEmf()
+{
+    return TEmfBuilder(QSize(100, 100)).Record(39, {1, 0, 0x0000FF, 0}).Record(37, {1}).Record(37, {0x80000008})
+        .Record(43, {20, 20, 80, 80}).Build();
+}
+
+// Collects what Qt writes to its message log while alive.
+class MessageCatcher {
+public:
+    MessageCatcher() { previous_ = qInstallMessageHandler(&Catch); }
+    ~MessageCatcher() { qInstallMessageHandler(previous_); }
+    MessageCatcher(const MessageCatcher&) = delete;
+    MessageCatcher& operator=(const MessageCatcher&) = delete;
+    static QStringList& Messages()
+    {
+        static QStringList messages;
+        return messages;
+    }
+
+private:
+    static void Catch(QtMsgType, const QMessageLogContext&, const QString& message) { Messages().append(message); }
+    QtMessageHandler previous_ = nullptr;
+};
+
+QByteArray IconFile()
+{
+    QImage image(16, 16, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter(&buffer, "ico").write(image);
+    return bytes;
+}
+
+TEST(MetafileImage, PaintsTheDrawingOverTheObject)
+{
+    TGDesignOwner owner(96);
+    TGImage image(owner);
+    image.SetPicture(TGPicture::Metafile(RedSquareEmf()));
+    image.SetBounds(0, 0, 50, 50);
+    QImage canvas(50, 50, QImage::Format_RGB32);
+    canvas.fill(Qt::black);
+    {
+        QPainter painter(&canvas);
+        image.Paint(painter);
+    }
+    EXPECT_EQ(canvas.pixel(25, 25), kRed);
+    EXPECT_EQ(canvas.pixel(5, 5), kWhite);
+}
+
+TEST(MetafileImage, PrintsAtTheDevicesResolutionIntoThePageRectangle)
+{
+    TGDesignOwner owner(96);
+    TGImage image(owner);
+    image.SetPicture(TGPicture::Metafile(RedSquareEmf()));
+    image.SetBounds(96, 48, 96, 48);
+    const auto images = graphics_test::Images(graphics_test::PrintObject(image, 0.5, 0.25));
+    ASSERT_EQ(images.size(), 1u);
+    const QRectF target = images[0].target;
+    EXPECT_NEAR(target.left(), 1.5, 0.01);
+    EXPECT_NEAR(target.top(), 0.75, 0.01);
+    EXPECT_NEAR(target.right(), 2.5, 0.01);
+    EXPECT_NEAR(target.bottom(), 1.25, 0.01);
+    // Sharper than the screen: more pixels than the object has on screen.
+    const QImage& printed = images[0].image;
+    EXPECT_GT(printed.width(), 96);
+    EXPECT_NEAR(printed.width(), 2 * printed.height(), 2);
+    EXPECT_EQ(printed.pixel(printed.width() / 2, printed.height() / 2), kRed);
+    EXPECT_EQ(printed.pixel(2, 2), kWhite);
+}
+
+TEST(PictureProbing, DamagedIconsDecodeToNothingWithoutComplaint)
+{
+    const QByteArray good = IconFile();
+    QByteArray pastTheEnd = good;
+    pastTheEnd.replace(18, 4, "\x33\x33\x33\x33");
+    QByteArray tooLong = good;
+    tooLong.replace(14, 4, QByteArray("\x00\x00\x01\x00", 4));
+    const std::vector<std::tuple<const char*, QByteArray, bool>> cases = {
+        {"sound icon", good, true},
+        {"image offset past the end", pastTheEnd, false},
+        {"image size past the end", tooLong, false},
+        {"directory cut short", good.first(12), false},
+        {"no images", QByteArray("\x00\x00\x01\x00\x00\x00", 6), false},
+        {"directory of stray bytes", QByteArrayLiteral("\x00\x00\x01\x00\x01\x00") + QByteArray(22, '\x33'), false},
+    };
+    for (const auto& [name, bytes, decodes] : cases) {
+        SCOPED_TRACE(name);
+        MessageCatcher::Messages().clear();
+        MessageCatcher catcher;
+        EXPECT_EQ(!image_picture::DecodeRaster(TGPicture::Icon(bytes)).isNull(), decodes);
+        EXPECT_TRUE(MessageCatcher::Messages().isEmpty()) << MessageCatcher::Messages().join(u'\n').toStdString();
+    }
+}
+
+TEST(PictureProbing, CopyingADesignWithEveryClassIsQuiet)
+{
+    TGDesignOwner owner(96);
+    TGSurfaceObjects surface(TGClassSet::AllClasses());
+    design_test::AddEveryClass(owner, surface);
+    const testing_support::TempDir dir;
+    const QString in = QString::fromStdString(dir.file("in.L"));
+    QFile file(in);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(design_test::Encode(surface));
+    file.close();
+
+    MessageCatcher::Messages().clear();
+    MessageCatcher catcher;
+    EXPECT_TRUE(CopyDesignFile(in, QString::fromStdString(dir.file("out.L"))));
+    EXPECT_TRUE(MessageCatcher::Messages().isEmpty()) << MessageCatcher::Messages().join(u'\n').toStdString();
+}
+
+} // namespace
