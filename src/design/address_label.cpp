@@ -27,6 +27,16 @@ void TGDMultiLineAddressLabel::SetLayout(const TAddressLayout& layout)
     Changed();
 }
 
+TGMenuItems TGDMultiLineAddressLabel::MenuItems(TGMenuHost& host)
+{
+    TGMenuItems items = TGMultiLineBaseLabel::MenuItems(host);
+    AppendMenuItems(items, {TGMenuItem::Separator(), TGMenuItem::Command(QStringLiteral("Address Layout"), [this, &host] {
+                                if (host.OpenObjectDialog(*this, TGObjectDialog::AddressLayout))
+                                    host.Repaint();
+                            })});
+    return items;
+}
+
 void TGDMultiLineAddressLabel::ShowData()
 {
     const TGRecordContext& context = RecordContext();

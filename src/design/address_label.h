@@ -45,6 +45,8 @@ public:
     // Record values never go into a design file.
     void ClearData() override;
     void DefineProperties(TGPropertyList& list) override;
+    // Adds "Address Layout".
+    TGMenuItems MenuItems(TGMenuHost& host) override;
 
 private:
     bool useName_ = true;

@@ -55,6 +55,8 @@ public:
     TTextEffects Effects() const;
     // The "Text 3D Effects" dialog confirmed: effects and font colour.
     void ApplyEffects(const TTextEffects& effects);
+    // A font chosen with the object's "Font" command.
+    virtual void ApplyChosenFont(const TGFont& font);
 
     // The layout, run first when needed; it may resize the object.
     const TLabelLayout& Layout();
@@ -71,8 +73,14 @@ public:
     void Paint(QPainter& painter) override;
     void PrintTo(output::TBaseReport& report, double xOffset, double yOffset) override;
     void DefineProperties(TGPropertyList& list) override;
+    // The common items, then "Font", "3D Effects", "Alignment",
+    // "Transparent", "Background Color" and "Border".
+    TGMenuItems MenuItems(TGMenuHost& host) override;
 
 protected:
+    // "Rotation" with its four quarter turns, for the classes that offer it.
+    TGMenuItem RotationMenu();
+
     // For captions composed from a record, a counter, the clock or the page:
     // they are not edits of the design and fire no change notification.
     void SetCaptionQuietly(const QString& caption);

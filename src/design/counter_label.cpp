@@ -66,6 +66,19 @@ void TGCounterLabel::ApplySettings(const TCounterSettings& settings)
     Changed();
 }
 
+TGMenuItems TGCounterLabel::MenuItems(TGMenuHost& host)
+{
+    TGMenuItems items = TGBaseLabel::MenuItems(host);
+    AppendMenuItems(items, {TGMenuItem::Separator(),
+                            TGMenuItem::Command(QStringLiteral("Counter Settings"),
+                                                [this, &host] {
+                                                    if (host.OpenObjectDialog(*this, TGObjectDialog::Counter))
+                                                        host.Repaint();
+                                                }),
+                            TGMenuItem::Separator(), RotationMenu()});
+    return items;
+}
+
 TCounterSettings TGCounterLabel::Settings() const
 {
     return {startingNumber_, repeatEach_, textBefore_, textAfter_, leadingZeros_};

@@ -46,6 +46,8 @@ public:
     void ResetCounter() override;
     void Loaded() override;
     void DefineProperties(TGPropertyList& list) override;
+    // Adds "Counter Settings" and "Rotation".
+    TGMenuItems MenuItems(TGMenuHost& host) override;
 
 private:
     void RestartCount();

@@ -26,6 +26,22 @@ void TGPDLabel::ShowData()
     MarkLayoutNeeded();
 }
 
+void TGPDLabel::BindField(const QString& fieldName, const QString& displayLabel)
+{
+    dataFieldName_ = fieldName;
+    dataFieldDescript_ = displayLabel;
+    Changed();
+}
+
+TGMenuItems TGPDLabel::MenuItems(TGMenuHost& host)
+{
+    TGMenuItems items = TGBaseLabel::MenuItems(host);
+    AppendMenuItems(items, {TGMenuItem::Separator(), TGMenuItem::Command(QStringLiteral("Field"), [this, &host] {
+                                host.OpenObjectDialog(*this, TGObjectDialog::DataField);
+                            })});
+    return items;
+}
+
 void TGPDLabel::ClearData() { SetCaption(QString()); }
 
 void TGPDLabel::DefineProperties(TGPropertyList& list)

@@ -15,6 +15,9 @@ public:
     void SetDataFieldName(const QString& name) { dataFieldName_ = name; }
     const QString& DataFieldDescript() const { return dataFieldDescript_; }
     void SetDataFieldDescript(const QString& descript) { dataFieldDescript_ = descript; }
+    // The field chosen in "Select Field": both names at once, as a change
+    // of the design.
+    void BindField(const QString& fieldName, const QString& displayLabel);
     // Kept and stored, without effect.
     int LengthOfText() const { return lengthOfText_; }
     void SetLengthOfText(int length) { lengthOfText_ = length; }
@@ -26,6 +29,8 @@ public:
     // Record values never go into a design file.
     void ClearData() override;
     void DefineProperties(TGPropertyList& list) override;
+    // Adds "Field".
+    TGMenuItems MenuItems(TGMenuHost& host) override;
 
 private:
     QString dataFieldName_;

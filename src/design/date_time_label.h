@@ -24,8 +24,13 @@ public:
     void Paint(QPainter& painter) override;
     void PrintTo(output::TBaseReport& report, double xOffset, double yOffset) override;
     void DefineProperties(TGPropertyList& list) override;
+    // Adds "Date Format" and "Time Format", the current ones checked.
+    TGMenuItems MenuItems(TGMenuHost& host) override;
 
 private:
+    void SetDateFormatAt(int position);
+    void SetTimeFormatAt(int position);
+
     TGDateFormat dateFormat_ = TGDateFormat::dtfDateShort;
     TGTimeFormat timeFormat_ = TGTimeFormat::dtfTimeNone;
 };

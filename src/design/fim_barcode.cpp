@@ -41,13 +41,16 @@ void TGFIMBarCode::Paint(QPainter& painter)
         painter.fillRect(bar, Qt::black);
 }
 
-TGMenuItems TGFIMBarCode::MenuItems()
+TGMenuItems TGFIMBarCode::MenuItems(TGMenuHost& host)
 {
     const auto item = [this](const char* caption, TFIMBarCodeType type) {
         return TGMenuItem::Toggle(QString::fromLatin1(caption), fimType_ == type, [this, type] { ChooseFIMType(type); });
     };
-    return {TGMenuItem::Separator(), item("Set FIM to Type A", TFIMBarCodeType::fimTypeA),
-            item("Set FIM to Type B", TFIMBarCodeType::fimTypeB), item("Set FIM to Type C", TFIMBarCodeType::fimTypeC)};
+    TGMenuItems items = TGGraphicControl::MenuItems(host);
+    AppendMenuItems(items, {TGMenuItem::Separator(), item("Set FIM to Type A", TFIMBarCodeType::fimTypeA),
+                            item("Set FIM to Type B", TFIMBarCodeType::fimTypeB),
+                            item("Set FIM to Type C", TFIMBarCodeType::fimTypeC)});
+    return items;
 }
 
 void TGFIMBarCode::DefineProperties(TGPropertyList& list)

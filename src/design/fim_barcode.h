@@ -21,8 +21,8 @@ public:
     // Snaps back to the square size at the zoom, then draws the bars with the
     // painter's origin at the object's top-left corner.
     void Paint(QPainter& painter) override;
-    // The class's items of the right-click menu.
-    TGMenuItems MenuItems();
+    // Adds the class's items to the common ones.
+    TGMenuItems MenuItems(TGMenuHost& host) override;
 
     void DefineProperties(TGPropertyList& list) override;
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "design/design_font.h"
+#include "design/object_menu.h"
 
 #include <QByteArray>
 #include <QString>
@@ -96,6 +97,10 @@ public:
     virtual void Loaded();
     // The persisted properties in the order they are written.
     virtual void DefineProperties(TGPropertyList& list);
+    // The object's right-click menu, built afresh each time it opens so that
+    // its check marks show the current state. The base gives the commands
+    // every object has; each class adds (or takes out) its own after them.
+    virtual TGMenuItems MenuItems(TGMenuHost& host);
 
     // The object commands that need no surface window.
     void ToggleLocked();

@@ -132,14 +132,16 @@ void TGImage::Paint(QPainter& painter)
 
 TGMenuItems TGImage::MenuItems(TGMenuHost& host)
 {
-    return {
+    TGMenuItems items = TGGraphicControl::MenuItems(host);
+    AppendMenuItems(items, {
         TGMenuItem::Separator(),
         TGMenuItem::Command(QStringLiteral("Load Image From Disk"), [this, &host] { host.LoadImageFromDisk(*this); }),
         TGMenuItem::Separator(),
         TGMenuItem::Toggle(QStringLiteral("Border"), borderStyle_ == TBorderStyle::bsSingle, [this] { ToggleBorder(); }),
         TGMenuItem::Toggle(QStringLiteral("Stretch to Fit"), Stretch(), [this] { ToggleStretch(); }),
         TGMenuItem::Toggle(QStringLiteral("AutoSize"), AutoSize(), [this] { ToggleAutoSize(); }),
-    };
+    });
+    return items;
 }
 
 void TGImage::DefineProperties(TGPropertyList& list)

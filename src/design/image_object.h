@@ -43,8 +43,8 @@ public:
     void PrintTo(output::TBaseReport& report, double xOffset, double yOffset) override;
     // Draws with the painter's origin at the object's top-left corner.
     void Paint(QPainter& painter) override;
-    // The class's items of the right-click menu.
-    TGMenuItems MenuItems(TGMenuHost& host);
+    // Adds the class's items to the common ones.
+    TGMenuItems MenuItems(TGMenuHost& host) override;
 
     void DefineProperties(TGPropertyList& list) override;
 

@@ -88,7 +88,8 @@ void TGLabelShapes::Paint(QPainter& painter)
 
 TGMenuItems TGLabelShapes::MenuItems(TGMenuHost& host)
 {
-    TGMenuItems items{
+    TGMenuItems items = TGGraphicControl::MenuItems(host);
+    AppendMenuItems(items, {
         TGMenuItem::Separator(),
         TGMenuItem::Command(QStringLiteral("Background Color"),
                             [this, &host] {
@@ -107,7 +108,7 @@ TGMenuItems TGLabelShapes::MenuItems(TGMenuHost& host)
         LineThicknessMenu(pen_.Width, [this](int width) { ChooseLineThickness(width); }),
         TGMenuItem::Separator(),
         TGMenuItem::Toggle(QStringLiteral("Transparent"), transparent_, [this] { ToggleTransparent(); }),
-    };
+    });
     if (IsRounded()) {
         TGMenuItems degrees;
         for (int percent = 20; percent <= 80; percent += 10)

@@ -64,7 +64,8 @@ TGMenuItems TGLineShape::MenuItems(TGMenuHost& host)
         return TGMenuItem::Toggle(QString::fromLatin1(caption), lineStyle_ == value,
                                   [this, value] { ChooseLineStyle(value); });
     };
-    return {
+    TGMenuItems items = TGGraphicControl::MenuItems(host);
+    AppendMenuItems(items, {
         TGMenuItem::Separator(),
         TGMenuItem::Submenu(QStringLiteral("Style"),
                             {style("Horizontal", TLineStyle::stHorizontal), style("Vertical", TLineStyle::stVertical),
@@ -84,7 +85,8 @@ TGMenuItems TGLineShape::MenuItems(TGMenuHost& host)
                                 StretchToEdges(host.SurfaceWidth(), host.SurfaceHeight());
                                 host.Repaint();
                             }),
-    };
+    });
+    return items;
 }
 
 void TGLineShape::DefineProperties(TGPropertyList& list)

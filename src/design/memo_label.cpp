@@ -40,6 +40,25 @@ void TGDMultiLineLabel::ShowData()
     SetWrappedLines(WordWrap() ? lines : QStringList());
 }
 
+void TGDMultiLineLabel::BindField(const QString& fieldName, const QString& displayLabel)
+{
+    dataFieldName_ = fieldName;
+    dataFieldDescript_ = displayLabel;
+    Changed();
+}
+
+TGMenuItems TGDMultiLineLabel::MenuItems(TGMenuHost& host)
+{
+    TGMenuItems items = TGMultiLineBaseLabel::MenuItems(host);
+    AppendMenuItems(items, {TGMenuItem::Separator(),
+                            TGMenuItem::Command(QStringLiteral("Memo Field"),
+                                                [this, &host] {
+                                                    host.OpenObjectDialog(*this, TGObjectDialog::MemoField);
+                                                }),
+                            WordWrapItem(host)});
+    return items;
+}
+
 void TGDMultiLineLabel::Rewrap() { ShowData(); }
 
 void TGDMultiLineLabel::ClearData() { SetItems({}); }

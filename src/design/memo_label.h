@@ -15,6 +15,8 @@ public:
     void SetDataFieldName(const QString& name) { dataFieldName_ = name; }
     const QString& DataFieldDescript() const { return dataFieldDescript_; }
     void SetDataFieldDescript(const QString& descript) { dataFieldDescript_ = descript; }
+    // The memo field chosen in "Select Field", as a change of the design.
+    void BindField(const QString& fieldName, const QString& displayLabel);
 
     QString BlankPlaceholder() const override { return QStringLiteral("<blank memo>"); }
     // The memo's lines (wrapped to the object when word wrap is on), or a
@@ -26,6 +28,8 @@ public:
     // Memo text of a record never goes into a design file.
     void ClearData() override;
     void DefineProperties(TGPropertyList& list) override;
+    // Adds "Memo Field" and "Word Wrap".
+    TGMenuItems MenuItems(TGMenuHost& host) override;
 
 private:
     QString dataFieldName_;

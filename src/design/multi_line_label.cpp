@@ -109,3 +109,49 @@ void TGMultiLineBaseLabel::DefineProperties(TGPropertyList& list)
 }
 
 } // namespace design
+
+namespace design {
+
+TGMenuItems TGMultiLineBaseLabel::MenuItems(TGMenuHost& host)
+{
+    TGMenuItems items = TGGraphicControl::MenuItems(host);
+    AppendMenuItems(items, {TGMenuItem::Separator(),
+                            TGMenuItem::Command(QStringLiteral("Font"),
+                                                [this, &host] {
+                                                    if (const auto font = host.ChooseFont(font_)) {
+                                                        ApplyChosenFont(*font);
+                                                        host.Repaint();
+                                                    }
+                                                }),
+                            AlignmentMenu(alignment_, [this, &host](TAlignment alignment) {
+                                if (alignment == alignment_)
+                                    return;
+                                alignment_ = alignment;
+                                Changed();
+                                host.Repaint();
+                            })});
+    return items;
+}
+
+TGMenuItem TGMultiLineBaseLabel::WordWrapItem(TGMenuHost& host)
+{
+    return TGMenuItem::Toggle(QStringLiteral("Word Wrap"), wordWrap_, [this, &host] {
+        SetWordWrap(!wordWrap_);
+        host.Repaint();
+    });
+}
+
+TGMenuItems TGMultiLineLabel::MenuItems(TGMenuHost& host)
+{
+    TGMenuItems items = TGMultiLineBaseLabel::MenuItems(host);
+    AppendMenuItems(items, {TGMenuItem::Separator(),
+                            TGMenuItem::Command(QStringLiteral("Text"),
+                                                [this, &host] {
+                                                    if (host.OpenObjectDialog(*this, TGObjectDialog::MultiLineText))
+                                                        host.Repaint();
+                                                }),
+                            WordWrapItem(host)});
+    return items;
+}
+
+} // namespace design

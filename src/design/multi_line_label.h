@@ -55,8 +55,12 @@ public:
     void Paint(QPainter& painter) override;
     void PrintTo(output::TBaseReport& report, double xOffset, double yOffset) override;
     void DefineProperties(TGPropertyList& list) override;
+    // The common items, then "Font" and "Alignment".
+    TGMenuItems MenuItems(TGMenuHost& host) override;
 
 protected:
+    // "Word Wrap", checked while on.
+    TGMenuItem WordWrapItem(TGMenuHost& host);
     // Wraps the lines to the object's width in the given font.
     QStringList WrapToWidth(const QStringList& lines, const QFont& font) const;
     void SetWrappedLines(const QStringList& lines) { wrapped_ = lines; }
@@ -77,6 +81,8 @@ class TGMultiLineLabel : public TGMultiLineBaseLabel {
 public:
     using TGMultiLineBaseLabel::TGMultiLineBaseLabel;
     QByteArray ClassName() const override { return QByteArrayLiteral("TGMultiLineLabel"); }
+    // Adds "Text" and "Word Wrap".
+    TGMenuItems MenuItems(TGMenuHost& host) override;
 };
 
 } // namespace design

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "design/design_color.h"
+#include "design/design_font.h"
 
 #include <QString>
 
@@ -10,6 +11,7 @@
 
 namespace design {
 
+class TGGraphicControl;
 class TGImage;
 
 // One item of an object's right-click menu, as data a surface turns into
@@ -40,7 +42,34 @@ struct TGMenuItem {
 
 using TGMenuItems = std::vector<TGMenuItem>;
 
-// What the object menus need from the surface window that shows them.
+// The object commands that act on the surface as well as on the object.
+enum class TGObjectCommand {
+    BringToFront,
+    SendToBack,
+    Cut,
+    Copy,
+    Delete,
+    Clone,
+    // The object became unselectable: it leaves the selection.
+    Deselect,
+};
+
+// The dialogs an object's menu opens on the object itself. Each applies
+// its result to the object when confirmed.
+enum class TGObjectDialog {
+    Text,          // "Text", a static text
+    TextEffects,   // "Text 3D Effects"
+    Counter,       // "Counter"
+    MultiLineText, // "Multi-line Text Editor"
+    AddressLayout, // "Address Label Layout"
+    DataField,     // "Select Field" over the character fields
+    MemoField,     // "Select Field" over the memo fields
+    Symbol,        // "Symbol Selector"
+};
+
+// What the object menus need from the surface window that shows them. The
+// commands beyond the first five have defaults that do nothing, for hosts
+// (tests of one class) that never offer them.
 class TGMenuHost {
 public:
     virtual ~TGMenuHost() = default;
@@ -52,9 +81,25 @@ public:
     virtual int SurfaceWidth() const = 0;
     virtual int SurfaceHeight() const = 0;
     virtual void Repaint() = 0;
+
+    // The font dialog, starting from the given font; nothing when cancelled.
+    virtual std::optional<TGFont> ChooseFont(const TGFont& initial);
+    virtual void RunObjectCommand(TGGraphicControl& object, TGObjectCommand command);
+    // Opens the dialog on the object; true when it was confirmed.
+    virtual bool OpenObjectDialog(TGGraphicControl& object, TGObjectDialog dialog);
 };
 
 // "Line Thickness": "1 Point" to "10 Point", the current width checked.
 TGMenuItem LineThicknessMenu(int currentWidth, const std::function<void(int)>& setWidth);
+
+// "Alignment" with "Left", "Center" and "Right", the current one checked.
+TGMenuItem AlignmentMenu(TAlignment current, const std::function<void(TAlignment)>& setAlignment);
+
+// Takes out the item with this caption (first level only); nothing happens
+// when there is none.
+void RemoveMenuItem(TGMenuItems& items, const QString& caption);
+
+// Appends the items in order.
+void AppendMenuItems(TGMenuItems& items, TGMenuItems more);
 
 } // namespace design

@@ -3,6 +3,7 @@
 #include "design/design_qcolor.h"
 #include "design/graphic_control.h"
 #include "design/panel_menu.h"
+#include "design/surface_menu_host.h"
 #include "ui/services.h"
 
 #include <QMenu>
@@ -90,46 +91,17 @@ QMenu& TGBasePanel::SurfaceMenu()
 
 void TGBasePanel::OpenObjectMenu(TGGraphicControl& object, QPoint globalPoint)
 {
-    TGMenuItems items{
-        TGMenuItem::Command(QStringLiteral("Bring To Front"), [this, &object] { BringObjectToFront(object); }),
-        TGMenuItem::Command(QStringLiteral("Send To Back"), [this, &object] { SendObjectToBack(object); }),
-        TGMenuItem::Command(QStringLiteral("Cut"), [this, &object] { CutObject(object); }),
-        TGMenuItem::Command(QStringLiteral("Copy"), [this, &object] { CopyObject(object); }),
-        TGMenuItem::Command(QStringLiteral("Delete"), [this, &object] {
-            NotifyChanged();
-            DeleteObject(object);
-        }),
-        TGMenuItem::Command(QStringLiteral("Clone"), [this, &object] { CloneObject(object); }),
-        TGMenuItem::Separator(),
-        TGMenuItem::Toggle(QStringLiteral("Locked"), object.Locked(), [&object] { object.ToggleLocked(); }),
-        TGMenuItem::Toggle(QStringLiteral("Unselectable"), object.Unselectable(),
-                           [this, &object] {
-                               object.MakeUnselectable();
-                               handle_->Remove(&object);
-                               update();
-                           }),
-        TGMenuItem::Separator(),
-        TGMenuItem::Command(QStringLiteral("Center Vertically"),
-                            [this, &object] {
-                                object.CenterVertically(height());
-                                ProcessPendingUpdates();
-                                update();
-                            }),
-        TGMenuItem::Command(QStringLiteral("Center Horizontally"),
-                            [this, &object] {
-                                object.CenterHorizontally(width());
-                                ProcessPendingUpdates();
-                                update();
-                            }),
-    };
-    if (classMenuItems_) {
-        for (TGMenuItem& item : classMenuItems_(object, *this))
-            items.push_back(std::move(item));
-    }
     DiscardObjectMenu();
     objectMenu_ = new QMenu(this);
     objectMenu_->setObjectName(QStringLiteral("ObjectMenu"));
+    // The host lives with the menu: the items' actions act through it.
+    auto* host = new TGSurfaceMenuHost(*this, objectMenu_);
+    TGMenuItems items = object.MenuItems(*host);
+    if (classMenuItems_)
+        AppendMenuItems(items, classMenuItems_(object, *host));
     FillMenu(*objectMenu_, items);
+    // Each command ends with the surface repainted.
+    connect(objectMenu_, &QMenu::triggered, this, [this] { update(); });
     objectMenu_->popup(globalPoint);
 }
 

@@ -22,6 +22,19 @@ void TGPLabel::ApplyChosenFont(const TGFont& font)
     GrowToFit();
 }
 
+TGMenuItems TGPLabel::MenuItems(TGMenuHost& host)
+{
+    TGMenuItems items = TGBaseLabel::MenuItems(host);
+    AppendMenuItems(items, {TGMenuItem::Separator(),
+                            TGMenuItem::Command(QStringLiteral("Text"),
+                                                [this, &host] {
+                                                    if (host.OpenObjectDialog(*this, TGObjectDialog::Text))
+                                                        host.Repaint();
+                                                }),
+                            TGMenuItem::Separator(), RotationMenu()});
+    return items;
+}
+
 TGSymbolLabel::TGSymbolLabel(TGDesignOwner& owner) : TGBaseLabel(owner)
 {
     SetFont(TGFont::Make(QStringLiteral("WingDings"), 24, PixelsPerInch(), clBlack));
@@ -50,6 +63,23 @@ void TGSymbolLabel::ApplySymbol(const TGFont& font, int characterCode)
     SetCaption(fromWindows1252(QByteArrayView(&byte, 1)));
     // Resizing to the new glyph runs on the bounds change.
     BoundsChanged();
+}
+
+TGMenuItems TGSymbolLabel::MenuItems(TGMenuHost& host)
+{
+    TGMenuItems items = TGBaseLabel::MenuItems(host);
+    RemoveMenuItem(items, QStringLiteral("Font"));
+    RemoveMenuItem(items, QStringLiteral("Alignment"));
+    AppendMenuItems(items, {TGMenuItem::Separator(),
+                            TGMenuItem::Command(QStringLiteral("Symbol Selector"), [this, &host] {
+                                if (host.OpenObjectDialog(*this, TGObjectDialog::Symbol)) {
+                                    // A new font alone changes no caption, yet
+                                    // it is a change of the design all the same.
+                                    Changed();
+                                    host.Repaint();
+                                }
+                            })});
+    return items;
 }
 
 void TGPageNumberLabel::Paint(QPainter& painter)

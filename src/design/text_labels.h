@@ -14,7 +14,9 @@ public:
     // The "Text" dialog's confirmed text: the object grows to fit it.
     void ApplyText(const QString& text);
     // A font chosen with the object's "Font" command: the object grows to it.
-    void ApplyChosenFont(const TGFont& font);
+    void ApplyChosenFont(const TGFont& font) override;
+    // Adds "Text" and "Rotation".
+    TGMenuItems MenuItems(TGMenuHost& host) override;
 };
 
 // One character of a symbol font; it keeps its font when the surface's
@@ -28,6 +30,9 @@ public:
 
     // The "Symbol Selector" dialog's choice: font and character code.
     void ApplySymbol(const TGFont& font, int characterCode);
+    // The font and the alignment are the symbol selector's business here:
+    // "Font" and "Alignment" give way to "Symbol Selector".
+    TGMenuItems MenuItems(TGMenuHost& host) override;
 };
 
 // The current page number: "##" on the screen, the engine's page when printed.

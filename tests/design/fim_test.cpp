@@ -93,6 +93,24 @@ public:
     int changes = 0;
 };
 
+// A host without a surface: the FIM items need none.
+class NoSurfaceHost : public TGMenuHost {
+public:
+    std::optional<TColor> ChooseColor(TColor) override { return std::nullopt; }
+    void LoadImageFromDisk(TGImage&) override {}
+    int SurfaceWidth() const override { return 0; }
+    int SurfaceHeight() const override { return 0; }
+    void Repaint() override {}
+};
+
+// The class's own items, which follow the common ones.
+TGMenuItems FimItems(TGFIMBarCode& fim)
+{
+    NoSurfaceHost host;
+    TGMenuItems items = fim.MenuItems(host);
+    return TGMenuItems(items.end() - 4, items.end());
+}
+
 TEST(FimMenu, ItemsSwitchTheTypeAndCheckTheCurrentOne)
 {
     TGDesignOwner owner{96};
@@ -100,7 +118,7 @@ TEST(FimMenu, ItemsSwitchTheTypeAndCheckTheCurrentOne)
     CountingListener listener;
     surface.SetListener(&listener);
     auto* fim = static_cast<TGFIMBarCode*>(surface.Add(std::make_unique<TGFIMBarCode>(owner)));
-    TGMenuItems items = fim->MenuItems();
+    TGMenuItems items = FimItems(*fim);
     ASSERT_EQ(items.size(), 4u);
     EXPECT_EQ(items[0].Caption, QStringLiteral("-"));
     EXPECT_EQ(items[1].Caption, QStringLiteral("Set FIM to Type A"));
@@ -113,7 +131,7 @@ TEST(FimMenu, ItemsSwitchTheTypeAndCheckTheCurrentOne)
     items[3].Action();
     EXPECT_EQ(fim->FIMType(), TFIMBarCodeType::fimTypeC);
     EXPECT_GT(listener.changes, before);
-    items = fim->MenuItems();
+    items = FimItems(*fim);
     EXPECT_FALSE(items[1].Checked);
     EXPECT_TRUE(items[3].Checked);
 }

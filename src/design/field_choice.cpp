@@ -1,0 +1,42 @@
+#include "design/field_choice.h"
+
+namespace design {
+
+namespace {
+
+bool Offered(const TGDataField& field, TGFieldKind kind)
+{
+    if (kind == TGFieldKind::Memo)
+        return field.Type == 'M';
+    return field.Type == 'C' && field.Tag >= 0 && field.Visible;
+}
+
+} // namespace
+
+QStringList SelectableFieldLabels(const std::vector<TGDataField>& fields, TGFieldKind kind)
+{
+    QStringList labels;
+    for (const TGDataField& field : fields)
+        if (Offered(field, kind))
+            labels.append(field.DisplayLabel);
+    return labels;
+}
+
+std::optional<int> PreselectedField(const QStringList& labels, const QString& currentLabel)
+{
+    if (labels.isEmpty())
+        return std::nullopt;
+    const auto index = labels.indexOf(currentLabel);
+    return index >= 0 ? static_cast<int>(index) : 0;
+}
+
+std::optional<TGDataField> FieldForLabel(const std::vector<TGDataField>& fields, const QString& label)
+{
+    std::optional<TGDataField> found;
+    for (const TGDataField& field : fields)
+        if (field.DisplayLabel == label)
+            found = field;
+    return found;
+}
+
+} // namespace design
