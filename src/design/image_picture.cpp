@@ -29,28 +29,6 @@ int U16(QByteArrayView bytes, qsizetype at)
 
 qint64 U32(QByteArrayView bytes, qsizetype at) { return U16(bytes, at) | (static_cast<qint64>(U16(bytes, at + 2)) << 16); }
 
-// Qt's icon reader seeks to each image's offset without checking it against
-// the file and complains on the console when the directory points past the
-// end; such a directory is damaged, so we look before handing it over.
-bool IconDirectoryFits(QByteArrayView bytes)
-{
-    constexpr qsizetype kDirectorySize = 6;
-    constexpr qsizetype kEntrySize = 16;
-    if (bytes.size() < kDirectorySize || U16(bytes, 0) != 0)
-        return false;
-    const int count = U16(bytes, 4);
-    if (count == 0 || kDirectorySize + count * kEntrySize > bytes.size())
-        return false;
-    for (int i = 0; i < count; ++i) {
-        const qsizetype entry = kDirectorySize + i * kEntrySize;
-        const qint64 size = U32(bytes, entry + 8);
-        const qint64 offset = U32(bytes, entry + 12);
-        if (offset < kDirectorySize || size <= 0 || offset + size > bytes.size())
-            return false;
-    }
-    return true;
-}
-
 // An icon file holds several sizes; the largest is the one to show.
 QImage LargestIcon(const QByteArray& bytes)
 {
@@ -73,6 +51,35 @@ QImage LargestIcon(const QByteArray& bytes)
 
 } // namespace
 
+bool IconDirectoryFits(QByteArrayView bytes)
+{
+    constexpr qsizetype kDirectorySize = 6;
+    constexpr qsizetype kEntrySize = 16;
+    if (bytes.size() < kDirectorySize || U16(bytes, 0) != 0)
+        return false;
+    const int count = U16(bytes, 4);
+    if (count == 0 || kDirectorySize + count * kEntrySize > bytes.size())
+        return false;
+    for (int i = 0; i < count; ++i) {
+        const qsizetype entry = kDirectorySize + i * kEntrySize;
+        const qint64 size = U32(bytes, entry + 8);
+        const qint64 offset = U32(bytes, entry + 12);
+        if (offset < kDirectorySize || size <= 0 || offset + size > bytes.size())
+            return false;
+    }
+    return true;
+}
+
+bool BitmapOffsetFits(QByteArrayView bytes)
+{
+    constexpr qsizetype kFileHeaderSize = 14;
+    constexpr qsizetype kSmallestInfoSize = 12;
+    if (bytes.size() < kFileHeaderSize + kSmallestInfoSize || bytes.first(2) != QByteArrayView("BM"))
+        return false;
+    const qint64 offset = U32(bytes, 10);
+    return offset >= kFileHeaderSize + kSmallestInfoSize && offset < bytes.size();
+}
+
 // Blended by hand: a painter would need the application's fonts, and
 // pictures are decoded where no application object exists (the file tools).
 QImage OnWhite(const QImage& image)
@@ -94,7 +101,8 @@ QImage OnWhite(const QImage& image)
 QImage DecodeRaster(const TGPicture& picture)
 {
     switch (picture.Kind()) {
-    case TGPicture::TGraphicKind::Bitmap: return ReadWithFormat(picture.GraphicData(), "bmp");
+    case TGPicture::TGraphicKind::Bitmap:
+        return BitmapOffsetFits(picture.GraphicData()) ? ReadWithFormat(picture.GraphicData(), "bmp") : QImage();
     case TGPicture::TGraphicKind::Icon: return LargestIcon(picture.GraphicData());
     default: return {};
     }

@@ -2,6 +2,7 @@
 
 #include "design/design_picture.h"
 
+#include <QByteArrayView>
 #include <QImage>
 #include <QSize>
 
@@ -19,6 +20,14 @@ QSize NaturalSize(const TGPicture& picture, const QImage& raster, int pixelsPerI
 
 // A raster picture stored the way designs keep bitmaps: a Windows bitmap file.
 TGPicture BitmapPicture(const QImage& image);
+
+// Qt's bitmap and icon readers seek to the offsets a file gives without
+// checking them against the file, and complain on the console when they
+// point past the end. Such files are damaged; these look before handing
+// them over: the bitmap's pixel offset, and every image of an icon directory,
+// must lie inside the bytes.
+bool BitmapOffsetFits(QByteArrayView bytes);
+bool IconDirectoryFits(QByteArrayView bytes);
 
 // An image flattened onto white, for pictures with transparent parts.
 QImage OnWhite(const QImage& image);

@@ -11,7 +11,7 @@ namespace {
 // often only loses the oldest levels' restores.
 constexpr std::size_t kMaxSavedStates = 1024;
 // A pen thicker than this many device pixels is a damaged width.
-constexpr double kMaxPenPixels = 100000.0;
+constexpr double kMaxPenPixels = 30000.0;
 
 double MillimetresPerUnit(int mapMode)
 {

@@ -1,5 +1,8 @@
 #include "design/metafile_gdi.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace design::metafile {
 
 namespace {
@@ -8,6 +11,8 @@ constexpr std::uint32_t kPenStyleMask = 0x0F;
 constexpr std::uint32_t kPenNull = 5;
 constexpr std::uint32_t kEndCapMask = 0x0F00;
 constexpr std::uint32_t kJoinMask = 0xF000;
+// Wider than any drawing needs (and than Qt accepts); more is a damaged number.
+constexpr double kMaxPenWidth = 30000;
 
 Qt::PenStyle DashStyle(std::uint32_t style)
 {
@@ -67,7 +72,7 @@ QPen MakePen(std::uint32_t style, double width, const QColor& color)
         return QPen(Qt::NoPen);
     QPen pen(color);
     pen.setStyle(dash);
-    pen.setWidthF(width < 0 ? -width : width);
+    pen.setWidthF(std::min(std::abs(width), kMaxPenWidth));
     pen.setCapStyle(CapStyle(style));
     pen.setJoinStyle(JoinStyle(style));
     return pen;

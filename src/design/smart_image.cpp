@@ -54,10 +54,13 @@ QImage TSmartImage::DecodeFile(const QByteArray& bytes, const QString& extension
 {
     if (extension == u"PCX")
         return DecodePcx(bytes);
+    const QByteArray format = QtFormatFor(extension);
+    if ((format == "bmp" && !image_picture::BitmapOffsetFits(bytes)) ||
+        (format == "ico" && !image_picture::IconDirectoryFits(bytes)))
+        return {};
     QBuffer buffer;
     buffer.setData(bytes);
     buffer.open(QIODevice::ReadOnly);
-    const QByteArray format = QtFormatFor(extension);
     QImageReader reader(&buffer, format);
     if (!format.isEmpty())
         reader.setDecideFormatFromContent(false);

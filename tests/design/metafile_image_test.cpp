@@ -121,6 +121,28 @@ TEST(PictureProbing, DamagedIconsDecodeToNothingWithoutComplaint)
     }
 }
 
+TEST(PictureProbing, DamagedBitmapsDecodeToNothingWithoutComplaint)
+{
+    QImage pixels(4, 4, QImage::Format_RGB32);
+    pixels.fill(Qt::red);
+    const QByteArray good = image_picture::BitmapPicture(pixels).GraphicData();
+    QByteArray offsetPastTheEnd = good;
+    offsetPastTheEnd.replace(10, 4, "\x33\x33\x33\x33");
+    const std::vector<std::tuple<const char*, QByteArray, bool>> cases = {
+        {"sound bitmap", good, true},
+        {"pixels past the end", offsetPastTheEnd, false},
+        {"pixels cut short", good.first(good.size() - 20), true},
+        {"header cut short", good.first(30), false},
+    };
+    for (const auto& [name, bytes, decodes] : cases) {
+        SCOPED_TRACE(name);
+        MessageCatcher::Messages().clear();
+        MessageCatcher catcher;
+        EXPECT_EQ(!image_picture::DecodeRaster(TGPicture::Bitmap(bytes)).isNull(), decodes);
+        EXPECT_TRUE(MessageCatcher::Messages().isEmpty()) << MessageCatcher::Messages().join(u'\n').toStdString();
+    }
+}
+
 TEST(PictureProbing, CopyingADesignWithEveryClassIsQuiet)
 {
     TGDesignOwner owner(96);
