@@ -52,8 +52,6 @@ private:
     void FitToPicture();
     // The metafile drawn at the device's resolution into the page rectangle.
     void PrintMetafile(output::TBaseReport& report, const QRectF& pageRect) const;
-    // The metafile drawn at the device's resolution into the page rectangle.
-    void PrintMetafile(output::TBaseReport& report, const QRectF& pageRect) const;
 
     TGPicture picture_;
     QImage raster_;
