@@ -40,8 +40,11 @@ double ParametricAngle(const QRectF& box, QPointF point)
 } // namespace
 
 TMetafileCanvas::TMetafileCanvas(QPainter& painter, const QTransform& deviceToPainter)
-    : painter_(painter), deviceToPainter_(deviceToPainter * painter.transform())
+    : painter_(painter), deviceToPainter_(deviceToPainter * painter.transform()),
+      initialTransform_(painter.transform())
 {
+    if (painter.hasClipping())
+        callerClip_ = painter.clipPath();
     painter_.save();
     painter_.setRenderHint(QPainter::Antialiasing);
     painter_.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -85,6 +88,7 @@ void TMetafileCanvas::RestoreState(int relative)
     if (level < 0 || level >= depth)
         return; // no such level: the device context stays as it is
     state_ = saved_[static_cast<std::size_t>(level)];
+    clipChanged_ = true;
     saved_.resize(static_cast<std::size_t>(level));
 }
 
@@ -119,6 +123,7 @@ void TMetafileCanvas::Draw(const QPainterPath& shape, bool stroke, bool fill)
     const QTransform full = Full();
     if (!full.isInvertible())
         return;
+    ApplyClip();
     painter_.setTransform(full);
     const bool hatched = state_.brush.style() != Qt::SolidPattern && state_.brush.style() != Qt::NoBrush;
     if (fill && hatched && state_.opaqueBackground)
@@ -245,6 +250,23 @@ void TMetafileCanvas::ArcShape(TArcKind kind, const QRectF& box, QPointF start, 
     double sweep = ParametricAngle(rect, end) - from;
     while (sweep <= 0)
         sweep += 360;
+    if (state_.clockwiseArcs)
+        sweep -= 360;
+    if (sweep == 0)
+        sweep = -360;
+    if (kind == TArcKind::ArcTo) {
+        // A line from the current position to the arc's start, then the arc.
+        QPainterPath shape(state_.current);
+        shape.arcTo(rect, from, sweep);
+        state_.current = shape.currentPosition();
+        if (pathOpen_) {
+            EnsureFigureStart();
+            path_.connectPath(shape);
+        } else {
+            Draw(shape, true, false);
+        }
+        return;
+    }
     QPainterPath shape;
     if (kind == TArcKind::Pie)
         shape.moveTo(rect.center());

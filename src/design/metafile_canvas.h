@@ -20,7 +20,9 @@ namespace design::metafile {
 // through the mapping onto the painter.
 class TMetafileCanvas {
 public:
-    enum class TArcKind { Arc, Pie, Chord };
+    enum class TArcKind { Arc, ArcTo, Pie, Chord };
+    // How a new clipping area combines with the current one.
+    enum TClipMode { RGN_AND = 1, RGN_OR, RGN_XOR, RGN_DIFF, RGN_COPY };
     enum class TBlit { Source, SourceAnd, SourcePaint, SourceInvert, InvertedSource, Pattern, Black, White, None };
     enum TMapMode { MM_TEXT = 1, MM_LOMETRIC, MM_HIMETRIC, MM_LOENGLISH, MM_HIENGLISH, MM_TWIPS, MM_ISOTROPIC,
                     MM_ANISOTROPIC };
@@ -41,6 +43,9 @@ public:
         QSizeF viewportExt = QSizeF(1, 1);
         QTransform world;
         QPointF current;
+        bool clockwiseArcs = false;
+        // In device space; none means the whole device.
+        std::optional<QPainterPath> clip;
     };
 
     // deviceToPainter maps the metafile's device space onto the painter's
@@ -73,6 +78,13 @@ public:
     void Ellipse(const QRectF& box);
     void ArcShape(TArcKind kind, const QRectF& box, QPointF start, QPointF end);
 
+    void IntersectClip(const QRectF& box);
+    void ExcludeClip(const QRectF& box);
+    // The path (ended or not) becomes, or combines with, the clipping area.
+    void SelectClipPath(int mode);
+    // Rectangles in device space; none with RGN_COPY clips nothing away.
+    void SelectClipRegion(int mode, const std::vector<QRectF>& deviceRects);
+
     void BeginPath();
     void EndPath() { pathOpen_ = false; }
     void CloseFigure();
@@ -99,9 +111,14 @@ private:
     void DrawPath(bool stroke, bool fill);
     QPen StrokePen(const QTransform& full) const;
     void EnsureFigureStart();
+    void CombineClip(QPainterPath area, int mode);
+    void ApplyClip();
 
     QPainter& painter_;
     QTransform deviceToPainter_;
+    QTransform initialTransform_;
+    std::optional<QPainterPath> callerClip_;
+    bool clipChanged_ = false;
     QSizeF pixelsPerMm_ = QSizeF(96 / 25.4, 96 / 25.4);
     TState state_;
     std::vector<TState> saved_;

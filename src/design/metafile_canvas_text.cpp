@@ -72,6 +72,7 @@ void TMetafileCanvas::Text(QPointF reference, const QString& text, const std::op
     const QTransform full = Full();
     if (!full.isInvertible())
         return;
+    ApplyClip();
     if (opaque && state_.opaqueBackground) {
         painter_.setTransform(full);
         painter_.fillRect(opaque->normalized(), state_.backColor);
@@ -128,6 +129,7 @@ void TMetafileCanvas::Blit(TBlit operation, const QRectF& target, const QImage& 
     const QTransform full = Full();
     if (pathOpen_ || !full.isInvertible() || operation == TBlit::None)
         return;
+    ApplyClip();
     painter_.setTransform(full);
     const QRectF area = target.normalized();
     switch (operation) {

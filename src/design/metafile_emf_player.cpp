@@ -24,7 +24,8 @@ enum TEmfRecord : std::uint32_t {
     SETTEXTCOLOR = 24, SETBKCOLOR = 25, MOVETOEX = 27, SAVEDC = 33, RESTOREDC = 34, SETWORLDTRANSFORM = 35,
     MODIFYWORLDTRANSFORM = 36, SELECTOBJECT = 37, ELLIPSE = 42, RECTANGLE = 43, ROUNDRECT = 44, ARC = 45,
     CHORD = 46, PIE = 47, LINETO = 54, BEGINPATH = 59, ENDPATH = 60, CLOSEFIGURE = 61, FILLPATH = 62,
-    STROKEANDFILLPATH = 63, STROKEPATH = 64, ABORTPATH = 68, BITBLT = 76, STRETCHBLT = 77,
+    STROKEANDFILLPATH = 63, STROKEPATH = 64, ABORTPATH = 68, EXCLUDECLIPRECT = 29, INTERSECTCLIPRECT = 30,
+    ARCTO = 55, SETARCDIRECTION = 57, SELECTCLIPPATH = 67, EXTSELECTCLIPRGN = 75, BITBLT = 76, STRETCHBLT = 77,
     STRETCHDIBITS = 81, EXTTEXTOUTA = 83, EXTTEXTOUTW = 84, POLYBEZIER16 = 85, POLYGON16 = 86,
     POLYLINE16 = 87, POLYBEZIERTO16 = 88, POLYLINETO16 = 89, POLYPOLYLINE16 = 90, POLYPOLYGON16 = 91,
 };
@@ -106,7 +107,8 @@ public:
 private:
     void PlayRecord(std::uint32_t type, const TRecordBytes& r)
     {
-        if (objects_.Play(type, r) || PlayState(type, r) || PlayLines(type, r) || PlayShape(type, r))
+        if (objects_.Play(type, r) || PlayState(type, r) || PlayLines(type, r) || PlayShape(type, r) ||
+            PlayClip(type, r))
             return;
         PlayTextOrBitmap(type, r);
     }
@@ -199,6 +201,7 @@ private:
         case ARC: canvas_.ArcShape(TArc::Arc, BoxAt(r, 8), r.Point32(24), r.Point32(32)); break;
         case CHORD: canvas_.ArcShape(TArc::Chord, BoxAt(r, 8), r.Point32(24), r.Point32(32)); break;
         case PIE: canvas_.ArcShape(TArc::Pie, BoxAt(r, 8), r.Point32(24), r.Point32(32)); break;
+        case ARCTO: canvas_.ArcShape(TArc::ArcTo, BoxAt(r, 8), r.Point32(24), r.Point32(32)); break;
         case BEGINPATH: canvas_.BeginPath(); break;
         case ENDPATH: canvas_.EndPath(); break;
         case CLOSEFIGURE: canvas_.CloseFigure(); break;
@@ -209,6 +212,33 @@ private:
         default: return false;
         }
         return true;
+    }
+
+    bool PlayClip(std::uint32_t type, const TRecordBytes& r)
+    {
+        switch (type) {
+        case INTERSECTCLIPRECT: canvas_.IntersectClip(BoxAt(r, 8)); break;
+        case EXCLUDECLIPRECT: canvas_.ExcludeClip(BoxAt(r, 8)); break;
+        case SELECTCLIPPATH: canvas_.SelectClipPath(static_cast<int>(r.U32(8))); break;
+        case EXTSELECTCLIPRGN: canvas_.SelectClipRegion(static_cast<int>(r.U32(12)), RegionRects(r)); break;
+        case SETARCDIRECTION: canvas_.State().clockwiseArcs = r.U32(8) == 2; break;
+        default: return false;
+        }
+        return true;
+    }
+
+    // A region's data: a 32-byte header with the count, then the rectangles.
+    static std::vector<QRectF> RegionRects(const TRecordBytes& r)
+    {
+        constexpr qint64 kRects = 48;
+        const qint64 dataSize = r.U32(8);
+        if (dataSize == 0)
+            return {};
+        const qint64 count = std::min<qint64>(r.U32(24), (r.Size() - kRects) / 16);
+        std::vector<QRectF> rects;
+        for (qint64 i = 0; i < count; ++i)
+            rects.push_back(BoxAt(r, kRects + 16 * i));
+        return rects;
     }
 
     void PlayTextOrBitmap(std::uint32_t type, const TRecordBytes& r)

@@ -28,7 +28,8 @@ enum TWmfFunction : std::uint16_t {
     CREATEBRUSHINDIRECT = 0x02FC, POLYGON = 0x0324, POLYLINE = 0x0325, SCALEWINDOWEXT = 0x0410,
     ELLIPSE = 0x0418, RECTANGLE = 0x041B, TEXTOUT = 0x0521, POLYPOLYGON = 0x0538, ROUNDRECT = 0x061C,
     CREATEREGION = 0x06FF, ARC = 0x0817, PIE = 0x081A, CHORD = 0x0830, DIBBITBLT = 0x0940,
-    EXTTEXTOUT = 0x0A32, DIBSTRETCHBLT = 0x0B41, STRETCHDIB = 0x0F43,
+    EXTTEXTOUT = 0x0A32, DIBSTRETCHBLT = 0x0B41, STRETCHDIB = 0x0F43, EXCLUDECLIPRECT = 0x0415,
+    INTERSECTCLIPRECT = 0x0416,
 };
 
 // The rectangles of WMF records list bottom, right, top, left.
@@ -191,6 +192,8 @@ private:
             break;
         }
         case ELLIPSE: canvas_.Ellipse(BoxAt(r, kParams)); break;
+        case INTERSECTCLIPRECT: canvas_.IntersectClip(BoxAt(r, kParams)); break;
+        case EXCLUDECLIPRECT: canvas_.ExcludeClip(BoxAt(r, kParams)); break;
         case ARC: PlayArc(TArc::Arc, r); break;
         case PIE: PlayArc(TArc::Pie, r); break;
         case CHORD: PlayArc(TArc::Chord, r); break;

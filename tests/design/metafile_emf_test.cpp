@@ -15,7 +15,8 @@ enum : std::uint32_t {
     SETWORLDTRANSFORM = 35, MODIFYWORLDTRANSFORM = 36, SELECTOBJECT = 37, CREATEPEN = 38,
     CREATEBRUSHINDIRECT = 39, RECTANGLE = 43, ROUNDRECT = 44, LINETO = 54, BEGINPATH = 59, ENDPATH = 60,
     CLOSEFIGURE = 61, FILLPATH = 62, BITBLT = 76, STRETCHDIBITS = 81, EXTCREATEFONTINDIRECTW = 82,
-    EXTTEXTOUTW = 84, EXTCREATEPEN = 95,
+    EXTTEXTOUTW = 84, EXTCREATEPEN = 95, EXCLUDECLIPRECT = 29, INTERSECTCLIPRECT = 30, PIE = 47,
+    SETARCDIRECTION = 57, SELECTCLIPPATH = 67, EXTSELECTCLIPRGN = 75,
 };
 constexpr std::int64_t kStock = 0x80000000;
 constexpr std::int64_t kNullPen = kStock | 8;
@@ -134,6 +135,47 @@ TEST(EmfPlayer, DrawsShapesWhereTheMappingPutsThem)
     };
     for (const auto& [name, file, checks] : cases)
         ExpectRendering(name, file, size, checks);
+}
+
+// A clipping region of one rectangle, in device units.
+QByteArray Region(int mode, std::initializer_list<std::int64_t> rect)
+{
+    QByteArray params = Le32s({48, mode, 32, 1, 1, 16});
+    params.append(Le32s(rect)).append(Le32s(rect));
+    return params;
+}
+
+TEST(EmfPlayer, ClipsToTheAreasTheFileSelects)
+{
+    const auto square = [](TEmfBuilder emf) { return emf.Record(RECTANGLE, {0, 0, 100, 100}).Build(); };
+    const std::vector<std::tuple<const char*, QByteArray, std::vector<TCheck>>> cases = {
+        {"intersected rectangle", square(RedFill().Record(INTERSECTCLIPRECT, {0, 0, 50, 50})),
+         {At(25, 25, kRed), At(75, 25, kWhite), At(25, 75, kWhite)}},
+        {"two intersections leave their overlap",
+         square(RedFill().Record(INTERSECTCLIPRECT, {0, 0, 50, 100}).Record(INTERSECTCLIPRECT, {0, 0, 100, 50})),
+         {At(25, 25, kRed), At(75, 25, kWhite), At(25, 75, kWhite)}},
+        {"excluded rectangle", square(RedFill().Record(EXCLUDECLIPRECT, {0, 0, 50, 50})),
+         {At(25, 25, kWhite), At(75, 25, kRed), At(75, 75, kRed)}},
+        {"restoring the context restores the clipping",
+         square(RedFill().Record(SAVEDC, {}).Record(INTERSECTCLIPRECT, {0, 0, 50, 50}).Record(RESTOREDC, {-1})),
+         {At(25, 25, kRed), At(75, 75, kRed)}},
+        {"region replaces the clipping", square(RedFill().Record(INTERSECTCLIPRECT, {0, 0, 50, 50})
+                                                     .Raw(EXTSELECTCLIPRGN, Region(5, {50, 50, 100, 100}))),
+         {At(25, 25, kWhite), At(75, 75, kRed)}},
+        {"empty region with copy clips nothing away",
+         square(RedFill().Record(INTERSECTCLIPRECT, {0, 0, 50, 50}).Record(EXTSELECTCLIPRGN, {0, 5})),
+         {At(25, 25, kRed), At(75, 75, kRed)}},
+        {"path as the clipping",
+         square(RedFill().Record(BEGINPATH, {}).Record(RECTANGLE, {50, 0, 100, 100}).Record(ENDPATH, {})
+                    .Record(SELECTCLIPPATH, {5})),
+         {At(25, 50, kWhite), At(75, 50, kRed)}},
+        // Clockwise from three o'clock to twelve: all but the upper right quarter.
+        {"clockwise pie",
+         RedFill().Record(SETARCDIRECTION, {2}).Record(PIE, {0, 0, 100, 100, 100, 50, 50, 0}).Build(),
+         {At(70, 30, kWhite), At(30, 30, kRed), At(30, 70, kRed), At(70, 70, kRed)}},
+    };
+    for (const auto& [name, file, checks] : cases)
+        ExpectRendering(name, file, QSize(100, 100), checks);
 }
 
 TEST(EmfPlayer, WritesWideTextInTheSelectedFontAndColour)

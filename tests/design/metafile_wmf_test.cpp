@@ -14,7 +14,7 @@ enum : std::uint16_t {
     SETTEXTCOLOR = 0x0209, SETWINDOWORG = 0x020B, SETWINDOWEXT = 0x020C, LINETO = 0x0213, MOVETO = 0x0214,
     CREATEPENINDIRECT = 0x02FA, CREATEFONTINDIRECT = 0x02FB, CREATEBRUSHINDIRECT = 0x02FC, POLYLINE = 0x0325,
     ELLIPSE = 0x0418, RECTANGLE = 0x041B, TEXTOUT = 0x0521, POLYPOLYGON = 0x0538, PIE = 0x081A,
-    EXTTEXTOUT = 0x0A32, STRETCHDIB = 0x0F43,
+    EXTTEXTOUT = 0x0A32, STRETCHDIB = 0x0F43, EXCLUDECLIPRECT = 0x0415, INTERSECTCLIPRECT = 0x0416,
 };
 
 // A 100 x 100 picture whose window is its bounding box.
@@ -93,6 +93,10 @@ TEST(WmfPlayer, DrawsShapesWhereTheMappingPutsThem)
          RedSquare(RedFill().Record(CREATEBRUSHINDIRECT, {0, 0xFF00, 0x0000, 0}).Record(SAVEDC, {})
                        .Record(SELECTOBJECT, {2}).Record(RESTOREDC, {-1})),
          {At(50, 50, kRed)}},
+        {"clipped to a rectangle", RedSquare(RedFill().Record(INTERSECTCLIPRECT, {50, 50, 0, 0})),
+         {At(30, 30, kRed), At(60, 60, kWhite)}},
+        {"rectangle cut out of the clipping", RedSquare(RedFill().Record(EXCLUDECLIPRECT, {50, 50, 0, 0})),
+         {At(30, 30, kWhite), At(60, 60, kRed)}},
         {"bitmap stretched over the picture", Picture().Raw(STRETCHDIB, StretchedDib()).Build(),
          {At(25, 25, kRed), At(75, 25, kGreen), At(25, 75, kBlue), At(75, 75, kWhite)}},
     };
