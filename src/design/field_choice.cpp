@@ -6,6 +6,10 @@ namespace {
 
 bool Offered(const TGDataField& field, TGFieldKind kind)
 {
+    // A field without a label cannot be told apart in the list, nor bound
+    // by its label afterwards.
+    if (field.DisplayLabel.isEmpty())
+        return false;
     if (kind == TGFieldKind::Memo)
         return field.Type == 'M';
     return field.Type == 'C' && field.Tag >= 0 && field.Visible;

@@ -31,7 +31,8 @@ enum class TGFieldKind {
     Memo,      // every memo field
 };
 
-// The display labels offered, in field order.
+// The display labels offered, in field order; fields without a label are
+// left out.
 QStringList SelectableFieldLabels(const std::vector<TGDataField>& fields, TGFieldKind kind);
 
 // The entry preselected for the object's current label: that label when

@@ -19,6 +19,7 @@ const std::vector<design::TGDataField>& Fields()
         {QStringLiteral("INTERNAL"), QStringLiteral("Internal"), 'C', -1, true},
         {QStringLiteral("AMOUNT"), QStringLiteral("Amount"), 'N', 0, true},
         {QStringLiteral("ZIP"), QStringLiteral("ZIP Code"), 'C', 3, true},
+        {QStringLiteral("TAG"), QString(), 'C', 0, true},
         {QStringLiteral("MEMO"), QStringLiteral("Notes"), 'M', 0, true},
         {QStringLiteral("MEMO2"), QStringLiteral("Remarks"), 'M', -1, false},
     };
