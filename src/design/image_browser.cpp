@@ -101,7 +101,7 @@ void TGImageBrowser::ShowPreview()
 {
     QImage image = image_picture::DecodeRaster(picture_);
     if (image.isNull() && picture_.Kind() == TGPicture::TGraphicKind::Metafile)
-        image = metafile::Placeholder(metafile::PixelSize(picture_.GraphicData(), logicalDpiX()));
+        image = metafile::Render(picture_.GraphicData(), metafile::PixelSize(picture_.GraphicData(), logicalDpiX()));
     if (image.isNull()) {
         Preview->clear();
         return;

@@ -6,6 +6,7 @@
 #include <QPaintEngine>
 
 #include <cmath>
+#include <numbers>
 
 namespace design::metafile {
 
@@ -58,6 +59,15 @@ QPointF AlignmentOffset(std::uint32_t align, const QFontMetricsF& metrics, doubl
     return QPointF(x, y);
 }
 
+// A world transform that turns the drawing turns its text with it; mirror
+// images and plain scaling leave the letters upright.
+double WorldRotation(const QTransform& world)
+{
+    if (world.m12() == 0 && world.m21() == 0)
+        return 0;
+    return std::atan2(world.m12(), world.m11()) * 180 / std::numbers::pi;
+}
+
 bool UsesSource(std::uint32_t index) { return ((index >> 2) & 0x33) != (index & 0x33); }
 bool UsesPattern(std::uint32_t index) { return ((index >> 4) & 0x0F) != (index & 0x0F); }
 
@@ -92,7 +102,7 @@ void TMetafileCanvas::Text(QPointF reference, const QString& text, const std::op
     // Drawn upright in device space, so that a mapping whose y axis points
     // up does not turn the letters upside down.
     painter_.setTransform(QTransform::fromTranslate(full.map(at).x(), full.map(at).y()));
-    painter_.rotate(-state_.font.escapement / 10.0);
+    painter_.rotate(WorldRotation(state_.world) - state_.font.escapement / 10.0);
     painter_.setFont(font);
     if (state_.opaqueBackground && !opaque)
         painter_.fillRect(QRectF(offset.x(), offset.y() - metrics.ascent(), width, metrics.height()), state_.backColor);

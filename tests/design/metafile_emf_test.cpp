@@ -193,6 +193,15 @@ TEST(EmfPlayer, WritesWideTextInTheSelectedFontAndColour)
                                 .Record(SETTEXTCOLOR, {0x0000FF}).Raw(EXTTEXTOUTW, text).Build();
     ExpectRendering("wide text", file, QSize(100, 100),
                     {Somewhere(QRect(10, 10, 40, 30), kRed), At(5, 5, kWhite), At(50, 80, kWhite)});
+
+    // Turned a quarter clockwise about the origin, then moved right: the
+    // letters run downwards along the left half.
+    const QByteArray turned = TEmfBuilder(QSize(100, 100)).Raw(EXTCREATEFONTINDIRECTW, font).Record(SELECTOBJECT, {3})
+                                  .Record(SETTEXTCOLOR, {0x0000FF})
+                                  .Record(SETWORLDTRANSFORM, {F(0), F(1), F(-1), F(0), F(60), F(0)})
+                                  .Raw(EXTTEXTOUTW, text).Build();
+    ExpectRendering("turned text", turned, QSize(100, 100),
+                    {Somewhere(QRect(20, 10, 30, 40), kRed), At(80, 20, kWhite), At(30, 80, kWhite)});
 }
 
 TEST(EmfPlayer, FrameFillsTheTargetAtAnySize)
