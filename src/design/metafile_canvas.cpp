@@ -10,6 +10,10 @@ namespace {
 // Deeper nesting than any drawing program writes; a file that saves more
 // often only loses the oldest levels' restores.
 constexpr std::size_t kMaxSavedStates = 1024;
+// How many times over the drawing may cover the device, and a floor for
+// small targets, before a file counts as hostile.
+constexpr double kCoveragesAllowed = 1000;
+constexpr double kMinimumWork = 1e8;
 // A pen thicker than this many device pixels is a damaged width.
 constexpr double kMaxPenPixels = 30000.0;
 
@@ -45,6 +49,9 @@ TMetafileCanvas::TMetafileCanvas(QPainter& painter, const QTransform& deviceToPa
 {
     if (painter.hasClipping())
         callerClip_ = painter.clipPath();
+    const QPaintDevice* device = painter.device();
+    const double area = device ? static_cast<double>(device->width()) * device->height() : 0;
+    budget_ = kMinimumWork + kCoveragesAllowed * area;
     painter_.save();
     painter_.setRenderHint(QPainter::Antialiasing);
     painter_.setRenderHint(QPainter::SmoothPixmapTransform);
@@ -132,6 +139,16 @@ void TMetafileCanvas::Draw(const QPainterPath& shape, bool stroke, bool fill)
     painter_.setBrush(fill ? state_.brush : QBrush(Qt::NoBrush));
     painter_.drawPath(shape);
     drew_ = true;
+    Charge(full.mapRect(shape.controlPointRect()));
+}
+
+void TMetafileCanvas::Charge(const QRectF& painterArea)
+{
+    const QPaintDevice* device = painter_.device();
+    const QRectF covered = device ? painterArea.intersected(QRectF(0, 0, device->width(), device->height()))
+                                  : painterArea;
+    // Every operation costs something, even one that falls off the device.
+    work_ += 1 + std::max(0.0, covered.width()) * std::max(0.0, covered.height());
 }
 
 void TMetafileCanvas::EnsureFigureStart()

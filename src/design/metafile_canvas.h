@@ -64,6 +64,10 @@ public:
     void Select(const TGdiObject& object);
     // True once anything visible has been drawn.
     bool DrewSomething() const { return drew_; }
+    // True once the drawing has covered the device many hundreds of times
+    // over: no picture does that, a hostile file would keep us busy for
+    // hours, so the players stop there.
+    bool Exhausted() const { return work_ > budget_; }
 
     void MoveTo(QPointF point);
     void LineTo(QPointF point);
@@ -112,6 +116,8 @@ private:
     QPen StrokePen(const QTransform& full) const;
     void EnsureFigureStart();
     void CombineClip(QPainterPath area, int mode);
+    // Counts the device pixels an operation covers (in painter coordinates).
+    void Charge(const QRectF& painterArea);
     void ApplyClip();
 
     QPainter& painter_;
@@ -125,6 +131,8 @@ private:
     QPainterPath path_;
     bool pathOpen_ = false;
     bool drew_ = false;
+    double work_ = 0;
+    double budget_ = 0;
 };
 
 } // namespace design::metafile

@@ -109,6 +109,7 @@ void TMetafileCanvas::Text(QPointF reference, const QString& text, const std::op
     painter_.setPen(state_.textColor);
     painter_.drawText(offset, text);
     drew_ = true;
+    Charge(painter_.transform().mapRect(QRectF(offset.x(), offset.y() - metrics.ascent(), width, metrics.height())));
     if (fromCurrent) {
         const double horizontalScale = std::hypot(full.m11(), full.m12());
         state_.current.rx() += horizontalScale > 0 ? width / horizontalScale : 0;
@@ -164,6 +165,7 @@ void TMetafileCanvas::Blit(TBlit operation, const QRectF& target, const QImage& 
     }
     }
     drew_ = true;
+    Charge(full.mapRect(area));
 }
 
 } // namespace design::metafile

@@ -92,6 +92,8 @@ public:
         const TRecordBytes file(data_);
         qint64 at = file.U32(4);
         for (int count = 0; count < kMaxRecords; ++count) {
+            if (canvas_.Exhausted())
+                return {canvas_.DrewSomething(), true};
             const std::uint32_t type = file.U32(at);
             const qint64 size = file.U32(at + 4);
             if (size < kRecordHeader || !file.Fits(at, size))

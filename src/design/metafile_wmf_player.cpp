@@ -76,6 +76,8 @@ public:
             return {false, true};
         qint64 at = kPlaceableSize + kHeaderSize;
         for (int count = 0; count < kMaxRecords; ++count) {
+            if (canvas_.Exhausted())
+                return {canvas_.DrewSomething(), true};
             const qint64 size = 2 * static_cast<qint64>(file.U32(at));
             if (size < kParams || !file.Fits(at, size))
                 return {canvas_.DrewSomething(), true};

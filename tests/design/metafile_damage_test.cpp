@@ -154,6 +154,20 @@ TEST(MetafileDamage, AFileCutShortKeepsWhatWasDrawnBeforeTheCut)
     ExpectRendering("cut wmf", wmf.first(wmf.size() - 3), QSize(100, 100), {At(50, 50, kRed)});
 }
 
+// A file that paints over the whole picture tens of thousands of times is
+// not clip art; the player stops long before a printer-sized page would
+// keep it busy for hours, and shows what it drew until then.
+TEST(MetafileDamage, EndlessOverpaintingStops)
+{
+    TWmfBuilder wmf(QRect(0, 0, 100, 100));
+    wmf.Record(CREATEBRUSHINDIRECT, {0, 0x00FF, 0, 0}).Record(CREATEBRUSHINDIRECT, {0, 0xFF00, 0, 0});
+    wmf.Record(SELECTOBJECT, {0});
+    for (int i = 0; i < 40000; ++i)
+        wmf.Record(RECTANGLE, {100, 100, 0, 0});
+    wmf.Record(SELECTOBJECT, {1}).Record(RECTANGLE, {100, 100, 0, 0});
+    ExpectRendering("overpainting", wmf.Build(), kSize, {At(30, 30, kRed)});
+}
+
 TEST(MetafileDamage, OnlyMetafilesOfAUsableSizeAreRendered)
 {
     const QByteArray wmf = RedSquareWmf();
