@@ -5,6 +5,7 @@
 #include <QBuffer>
 #include <QImageReader>
 
+#include <cmath>
 #include <cstdlib>
 
 namespace design::metafile {
@@ -105,6 +106,14 @@ TDib DecodePackedDib(QByteArrayView packed)
     if (!ReadLayout(TRecordBytes(packed), layout))
         return {};
     return DecodeDib(packed.first(layout.InfoSize()), packed.sliced(layout.InfoSize()));
+}
+
+QRectF DibSourceRect(const QImage& image, bool countFromBottom, double x, double y, double width, double height)
+{
+    if (image.isNull() || width == 0 || height == 0)
+        return QRectF(image.rect());
+    const double top = countFromBottom ? image.height() - y - std::abs(height) : y;
+    return QRectF(x, top, std::abs(width), std::abs(height));
 }
 
 } // namespace design::metafile

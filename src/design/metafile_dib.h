@@ -2,6 +2,7 @@
 
 #include <QByteArrayView>
 #include <QImage>
+#include <QRectF>
 
 // Device-independent bitmaps inside metafile records: a BITMAPINFO (header
 // and colour table) and the pixel rows, decoded by Qt's bitmap reader after
@@ -18,5 +19,10 @@ struct TDib {
 TDib DecodeDib(QByteArrayView info, QByteArrayView bits);
 // A packed DIB: the BITMAPINFO immediately followed by the bits.
 TDib DecodePackedDib(QByteArrayView packed);
+
+// Where a record's source rectangle lies in the decoded image: bottom-up
+// bitmaps count the source row from the bottom for the DIB-bits records.
+// A zero-sized source means the whole image.
+QRectF DibSourceRect(const QImage& image, bool countFromBottom, double x, double y, double width, double height);
 
 } // namespace design::metafile

@@ -24,8 +24,4 @@ TPlayResult PlayEnhanced(QByteArrayView data, QPainter& painter, const QRectF& t
 // picture for a label.
 inline constexpr int kMaxRecords = 1'000'000;
 
-// Where a record's source rectangle lies in the decoded image: bottom-up
-// bitmaps count the source row from the bottom for the DIB-bits records.
-QRectF DibSourceRect(const QImage& image, bool countFromBottom, double x, double y, double width, double height);
-
 } // namespace design::metafile

@@ -297,14 +297,6 @@ private:
 
 } // namespace
 
-QRectF DibSourceRect(const QImage& image, bool countFromBottom, double x, double y, double width, double height)
-{
-    if (image.isNull() || width == 0 || height == 0)
-        return QRectF(image.rect());
-    const double top = countFromBottom ? image.height() - y - std::abs(height) : y;
-    return QRectF(x, top, std::abs(width), std::abs(height));
-}
-
 TPlayResult PlayPlaceable(QByteArrayView data, QPainter& painter, const QRectF& target)
 {
     if (data.size() < kPlaceableSize + kHeaderSize)
