@@ -6,8 +6,9 @@
 #include <QImage>
 #include <QSize>
 
-// A stored picture made visible: the bitmap or icon decoded, a metafile
-// measured (and shown as a labelled frame), all by Qt's image plugins.
+// A stored picture made visible: the bitmap or icon decoded by Qt's image
+// plugins, a metafile measured here and drawn by our own player
+// (image_metafile.h).
 namespace design::image_picture {
 
 // The picture as pixels: a bitmap or an icon decoded (an icon on white,
