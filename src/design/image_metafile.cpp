@@ -117,4 +117,20 @@ QImage Render(QByteArrayView data, QSize size)
     return drawing.isNull() ? Placeholder(size) : drawing;
 }
 
+const QImage& TRenderCache::Drawing(QByteArrayView data, QSize size)
+{
+    if (!valid_ || size != size_) {
+        image_ = RenderDrawing(data, size);
+        size_ = size;
+        valid_ = true;
+    }
+    return image_;
+}
+
+void TRenderCache::Clear()
+{
+    valid_ = false;
+    image_ = QImage();
+}
+
 } // namespace design::metafile

@@ -36,4 +36,20 @@ QImage RenderDrawing(QByteArrayView data, QSize size);
 // For the screen: the drawing, or the placeholder where there is none.
 QImage Render(QByteArrayView data, QSize size);
 
+// The last drawing made for one purpose (the screen, the printer), kept
+// while its owner's picture and the size stay the same: a design prints the
+// same picture on every label of a run. The owner clears it when its
+// picture changes.
+class TRenderCache {
+public:
+    // RenderDrawing(data, size), from the cache when nothing changed.
+    const QImage& Drawing(QByteArrayView data, QSize size);
+    void Clear();
+
+private:
+    bool valid_ = false;
+    QSize size_;
+    QImage image_;
+};
+
 } // namespace design::metafile

@@ -8,6 +8,7 @@
 
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace design {
@@ -16,9 +17,16 @@ TGImage::TGImage(TGDesignOwner& owner) : TGGraphicControl(owner) { SetBounds(0, 
 
 void TGImage::SetPicture(const TGPicture& picture)
 {
+    TakePicture(picture);
+    FitToPicture();
+}
+
+void TGImage::TakePicture(const TGPicture& picture)
+{
     picture_ = picture;
     raster_ = image_picture::DecodeRaster(picture_);
-    FitToPicture();
+    screenDrawing_.Clear();
+    printDrawing_.Clear();
 }
 
 void TGImage::SetAutoSize(bool autoSize)
@@ -50,8 +58,7 @@ void TGImage::BoundsChanged()
 
 void TGImage::TakeLoadedPicture(const TGPicture& picture, bool autoSize)
 {
-    picture_ = picture;
-    raster_ = image_picture::DecodeRaster(picture_);
+    TakePicture(picture);
     autoSize_ = autoSize;
     FitToPicture();
     Changed();
@@ -81,23 +88,29 @@ void TGImage::PrintTo(output::TBaseReport& report, double xOffset, double yOffse
 namespace {
 
 // Rendered at the printer's own resolution, so that lines and letters stay
-// sharp on paper; only a picture larger than this is rendered coarser and
-// stretched by the output engine.
-constexpr int kMaxPrintSide = 4096;
+// sharp on paper, up to 300 dots per inch and a million pixels: the page
+// stream keeps every picture's pixels uncompressed for every label, and
+// beyond that the paper shows no difference for a label's logo.
+constexpr double kMaxPrintDotsPerInch = 300;
+constexpr double kMaxPrintPixels = 1e6;
 
-QSize PrintRenderSize(QSize device)
+QSize PrintRenderSize(QSize device, QSizeF inches)
 {
-    const int longest = std::max(device.width(), device.height());
-    if (longest <= kMaxPrintSide)
-        return device;
-    const double shrink = static_cast<double>(kMaxPrintSide) / longest;
+    double shrink = 1;
+    if (inches.width() > 0 && device.width() / inches.width() > kMaxPrintDotsPerInch)
+        shrink = kMaxPrintDotsPerInch * inches.width() / device.width();
+    if (inches.height() > 0 && device.height() / inches.height() > kMaxPrintDotsPerInch)
+        shrink = std::min(shrink, kMaxPrintDotsPerInch * inches.height() / device.height());
+    const double pixels = shrink * shrink * device.width() * device.height();
+    if (pixels > kMaxPrintPixels)
+        shrink *= std::sqrt(kMaxPrintPixels / pixels);
     return QSize(std::max(1, static_cast<int>(device.width() * shrink)),
                  std::max(1, static_cast<int>(device.height() * shrink)));
 }
 
 } // namespace
 
-void TGImage::PrintMetafile(output::TBaseReport& report, const QRectF& pageRect) const
+void TGImage::PrintMetafile(output::TBaseReport& report, const QRectF& pageRect)
 {
     const QPoint topLeft(report.ToDeviceX(pageRect.left()), report.ToDeviceY(pageRect.top()));
     const QPoint bottomRight(report.ToDeviceX(pageRect.right()), report.ToDeviceY(pageRect.bottom()));
@@ -105,7 +118,8 @@ void TGImage::PrintMetafile(output::TBaseReport& report, const QRectF& pageRect)
     if (device.isEmpty())
         return;
     // A metafile with nothing to draw prints nothing, like an empty picture.
-    const QImage drawing = metafile::RenderDrawing(picture_.GraphicData(), PrintRenderSize(device.size()));
+    const QSize size = PrintRenderSize(device.size(), pageRect.size());
+    const QImage& drawing = printDrawing_.Drawing(picture_.GraphicData(), size);
     if (!drawing.isNull())
         report.StretchGraphic(device, drawing);
 }
@@ -117,7 +131,8 @@ void TGImage::Paint(QPainter& painter)
     if (!raster_.isNull()) {
         painter.drawImage(area, raster_);
     } else if (picture_.Kind() == TGPicture::TGraphicKind::Metafile) {
-        painter.drawImage(area, metafile::Render(picture_.GraphicData(), area.size()));
+        const QImage& drawing = screenDrawing_.Drawing(picture_.GraphicData(), area.size());
+        painter.drawImage(area, drawing.isNull() ? metafile::Placeholder(area.size()) : drawing);
     } else {
         painter.setPen(QPen(Qt::black, 1));
         painter.setBrush(Qt::white);

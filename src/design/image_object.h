@@ -2,6 +2,7 @@
 
 #include "design/design_picture.h"
 #include "design/graphic_control.h"
+#include "design/image_metafile.h"
 #include "design/object_menu.h"
 
 #include <QImage>
@@ -51,10 +52,13 @@ public:
 private:
     void FitToPicture();
     // The metafile drawn at the device's resolution into the page rectangle.
-    void PrintMetafile(output::TBaseReport& report, const QRectF& pageRect) const;
+    void PrintMetafile(output::TBaseReport& report, const QRectF& pageRect);
+    void TakePicture(const TGPicture& picture);
 
     TGPicture picture_;
     QImage raster_;
+    metafile::TRenderCache screenDrawing_;
+    metafile::TRenderCache printDrawing_;
     bool autoSize_ = false;
     TBorderStyle borderStyle_ = TBorderStyle::bsNone;
 };

@@ -1,9 +1,9 @@
 // Metafile pictures on the image object: painted on the screen, printed at
 // the printer's resolution; and probing stored pictures stays quiet.
 #include "design_fixtures.h"
-#include "graphics_test_support.h"
 #include "metafile_builder.h"
 #include "metafile_checks.h"
+#include "../output/output_test_support.h"
 
 #include "design/class_set.h"
 #include "design/design_file_tools.h"
@@ -29,6 +29,20 @@ QByteArray RedSquareEmf()
 {
     return TEmfBuilder(QSize(100, 100)).Record(39, {1, 0, 0x0000FF, 0}).Record(37, {1}).Record(37, {0x80000008})
         .Record(43, {20, 20, 80, 80}).Build();
+}
+
+// The pictures the object prints at the page offset.
+std::vector<output::TImageOp> PrintedImages(TGImage& image, double xOffset, double yOffset)
+{
+    output_testing::RecordingJob job;
+    const std::vector<output::TPage> pages =
+        job.Record([&](output::TBaseReport& report) { image.PrintTo(report, xOffset, yOffset); });
+    std::vector<output::TImageOp> images;
+    for (const output::TPage& page : pages)
+        for (const output::TPageOp& op : page.ops)
+            if (const auto* picture = std::get_if<output::TImageOp>(&op))
+                images.push_back(*picture);
+    return images;
 }
 
 // Collects what Qt writes to its message log while alive.
@@ -82,19 +96,47 @@ TEST(MetafileImage, PrintsAtTheDevicesResolutionIntoThePageRectangle)
     TGImage image(owner);
     image.SetPicture(TGPicture::Metafile(RedSquareEmf()));
     image.SetBounds(96, 48, 96, 48);
-    const auto images = graphics_test::Images(graphics_test::PrintObject(image, 0.5, 0.25));
+    const auto images = PrintedImages(image, 0.5, 0.25);
     ASSERT_EQ(images.size(), 1u);
     const QRectF target = images[0].target;
     EXPECT_NEAR(target.left(), 1.5, 0.01);
     EXPECT_NEAR(target.top(), 0.75, 0.01);
     EXPECT_NEAR(target.right(), 2.5, 0.01);
     EXPECT_NEAR(target.bottom(), 1.25, 0.01);
-    // Sharper than the screen: more pixels than the object has on screen.
+    // Sharper than the screen, at up to 300 dots per inch: the object is an
+    // inch wide on paper.
     const QImage& printed = images[0].image;
     EXPECT_GT(printed.width(), 96);
+    EXPECT_LE(printed.width(), 300);
     EXPECT_NEAR(printed.width(), 2 * printed.height(), 2);
     EXPECT_EQ(printed.pixel(printed.width() / 2, printed.height() / 2), kRed);
     EXPECT_EQ(printed.pixel(2, 2), kWhite);
+}
+
+TEST(MetafileImage, ANewPictureReplacesTheDrawingShownAndPrinted)
+{
+    TGDesignOwner owner(96);
+    TGImage image(owner);
+    image.SetBounds(0, 0, 50, 50);
+    const auto centre = [&] {
+        QImage canvas(50, 50, QImage::Format_RGB32);
+        QPainter painter(&canvas);
+        image.Paint(painter);
+        painter.end();
+        return canvas.pixel(25, 25);
+    };
+    const auto printedCentre = [&] {
+        const auto images = PrintedImages(image, 0, 0);
+        return images.size() == 1 ? images[0].image.pixel(images[0].image.width() / 2, images[0].image.height() / 2)
+                                  : QRgb(0);
+    };
+    image.SetPicture(TGPicture::Metafile(RedSquareEmf()));
+    EXPECT_EQ(centre(), kRed);
+    EXPECT_EQ(printedCentre(), kRed);
+    const QByteArray black = TEmfBuilder(QSize(100, 100)).Record(37, {0x80000004}).Record(43, {0, 0, 100, 100}).Build();
+    image.TakeLoadedPicture(TGPicture::Metafile(black), false);
+    EXPECT_EQ(centre(), kBlack);
+    EXPECT_EQ(printedCentre(), kBlack);
 }
 
 TEST(PictureProbing, DamagedIconsDecodeToNothingWithoutComplaint)
