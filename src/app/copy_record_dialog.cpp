@@ -1,6 +1,7 @@
 #include "app/copy_record_dialog.h"
 
 #include "app/dialog_controls.h"
+#include "ui/help.h"
 #include "ui/whats_this.h"
 
 #include <QCheckBox>
@@ -29,7 +30,7 @@ TCopyToClipboard::TCopyToClipboard(QWidget* parent) : QDialog(parent)
                           QStringLiteral("Puts the checked parts of the record on the clipboard."));
     CancelButton = makeButton(QStringLiteral("Cancel"), QStringLiteral("CancelButton"), this,
                               QStringLiteral("Copies nothing."));
-    HelpButton = makeHelpButton(this, record_help::kCopyToClipboard);
+    HelpButton = makeHelpButton(this, help_context::kCopyToClipboard);
     OKButton->setDefault(true);
     auto* row = new QHBoxLayout;
     row->addStretch();

@@ -1,6 +1,7 @@
 #include "app/date_selector.h"
 
 #include "app/dialog_controls.h"
+#include "ui/help.h"
 #include "ui/whats_this.h"
 
 #include <QCalendarWidget>
@@ -47,7 +48,7 @@ void TDateSelector::createButtons()
                               QStringLiteral("Removes the date from the record."));
     CancelButton = makeButton(QStringLiteral("Cancel"), QStringLiteral("CancelButton"), this,
                               QStringLiteral("Leaves the record's date as it was."));
-    HelpButton = makeHelpButton(this, record_help::kDateSelector);
+    HelpButton = makeHelpButton(this, help_context::kDateSelector);
     OKButton->setDefault(true);
 
     auto* steps = new QHBoxLayout;

@@ -16,15 +16,6 @@ QPushButton* makeButton(const QString& caption, const QString& name, QWidget* pa
 QLineEdit* makeLineEdit(const QString& name, int maxLength, QWidget* parent, const QString& whatsThis);
 QLabel* makeLabel(const QString& caption, const QString& name, QWidget* parent);
 
-// Help contexts of the record dialogs.
-namespace record_help {
-constexpr int kNewRecord = 1031;
-constexpr int kDateSelector = 1032;
-constexpr int kCopyToClipboard = 1033;
-constexpr int kNewDatabase = 1034;
-constexpr int kFieldLengths = 1035;
-} // namespace record_help
-
 // A "Help" button that opens `context`.
 QPushButton* makeHelpButton(QWidget* parent, int context);
 

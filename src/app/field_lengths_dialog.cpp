@@ -1,6 +1,7 @@
 #include "app/field_lengths_dialog.h"
 
 #include "app/dialog_controls.h"
+#include "ui/help.h"
 #include "store/address_layout.h"
 #include "store/settings.h"
 #include "ui/services.h"
@@ -77,7 +78,7 @@ void TSpecifyFieldLengths::createButtons()
                                 QStringLiteral("Puts back the standard widths."));
     CancelButton = makeButton(QStringLiteral("Cancel"), QStringLiteral("CancelButton"), this,
                               QStringLiteral("Leaves the widths as they were."));
-    HelpButton = makeHelpButton(this, record_help::kFieldLengths);
+    HelpButton = makeHelpButton(this, help_context::kFieldLengths);
     OKButton->setDefault(true);
     auto* row = new QHBoxLayout;
     for (QPushButton* button : {OKButton, DefaultsButton, CancelButton, HelpButton})

@@ -1,6 +1,7 @@
 #include "app/new_database_dialog.h"
 
 #include "app/dialog_controls.h"
+#include "ui/help.h"
 #include "app/field_lengths_dialog.h"
 #include "store/address_names.h"
 #include "store/settings.h"
@@ -43,7 +44,7 @@ void TNewDataBaseName::createButtons()
                                     this, QStringLiteral("Sets how many characters each field of the new file holds."));
     CancelButton = makeButton(QStringLiteral("Cancel"), QStringLiteral("CancelButton"), this,
                               QStringLiteral("Creates no file."));
-    HelpButton = makeHelpButton(this, record_help::kNewDatabase);
+    HelpButton = makeHelpButton(this, help_context::kNewDatabase);
     OKButton->setDefault(true);
     auto* row = new QHBoxLayout;
     for (QPushButton* button : {OKButton, FieldLengthsButton, CancelButton, HelpButton})

@@ -1,6 +1,7 @@
 #include "app/new_record_dialog.h"
 
 #include "app/dialog_controls.h"
+#include "ui/help.h"
 
 #include <QFocusEvent>
 #include <QGridLayout>
@@ -62,7 +63,7 @@ void TGetFirstLastZip::createButtons()
                           QStringLiteral("Goes on to enter the new record."));
     CancelButton = makeButton(QStringLiteral("Cancel"), QStringLiteral("CancelButton"), this,
                               QStringLiteral("Adds no record."));
-    HelpButton = makeHelpButton(this, record_help::kNewRecord);
+    HelpButton = makeHelpButton(this, help_context::kNewRecord);
     auto* row = new QHBoxLayout;
     row->addStretch();
     row->addWidget(OKButton);

@@ -36,4 +36,14 @@ void centreWindow(QWidget* window, const QWidget* mainWindow, const QRect& scree
 
 void centreWindow(QWidget* window, const QWidget* mainWindow) { centreWindow(window, mainWindow, primaryScreenArea()); }
 
+QPoint keptOnDesktop(const QRect& frame, const QSize& desktop)
+{
+    QPoint topLeft = frame.topLeft();
+    if (frame.left() + frame.width() > desktop.width() && frame.left() > 0)
+        topLeft.setX(0);
+    if (frame.top() + frame.height() > desktop.height() && frame.top() > 0)
+        topLeft.setY(0);
+    return topLeft;
+}
+
 } // namespace quorvel

@@ -21,4 +21,10 @@ void centreWindow(QWidget* window, const QWidget* mainWindow, const QRect& scree
 // The same on the screen the window will appear on.
 void centreWindow(QWidget* window, const QWidget* mainWindow);
 
+// Where a window in normal state goes after it was resized so that it
+// passes the desktop's right or bottom edge: to left 0 (top 0) when its left
+// (top) is above 0, so that the user can reach its far edge again. A window
+// that fits stays where it is.
+QPoint keptOnDesktop(const QRect& frame, const QSize& desktop);
+
 } // namespace quorvel

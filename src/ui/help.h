@@ -5,6 +5,13 @@ namespace quorvel {
 // Help topics are numbered; every dialog's Help button opens its own.
 namespace help_context {
 constexpr int kMainWindow = 1029;
+constexpr int kAddressBrowse = 1041;
+constexpr int kAddressFilter = 1030;
+constexpr int kNewRecord = 1031;
+constexpr int kDateSelector = 1032;
+constexpr int kCopyToClipboard = 1033;
+constexpr int kNewDatabase = 1034;
+constexpr int kFieldLengths = 1035;
 constexpr int kPreferences = 2001;
 constexpr int kGettingStarted = 2002;
 constexpr int kHowToUseHelp = 2003;

@@ -67,3 +67,22 @@ TEST(Centring, UsesIntegerDivisionTowardZero)
     for (const auto& c : cases)
         EXPECT_EQ(centredTopLeft(c.main, c.size), c.topLeft);
 }
+
+TEST(Centring, AResizedWindowPastTheDesktopEdgeMovesBackToTheEdge)
+{
+    const QSize desktop(1024, 768);
+    const struct {
+        QRect frame;
+        QPoint topLeft;
+    } cases[] = {
+        {{100, 50, 800, 600}, {100, 50}},   // fits: stays
+        {{300, 50, 800, 600}, {0, 50}},     // passes the right edge
+        {{100, 300, 800, 600}, {100, 0}},   // passes the bottom edge
+        {{300, 300, 800, 600}, {0, 0}},     // both
+        {{0, 0, 1200, 900}, {0, 0}},        // larger than the desktop, already at 0
+        {{-50, 10, 1200, 600}, {-50, 10}},  // left not above 0: left alone
+        {{224, 168, 800, 600}, {224, 168}}, // exactly at the edges
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(keptOnDesktop(c.frame, desktop), c.topLeft) << c.frame.x() << "," << c.frame.y();
+}
