@@ -78,6 +78,7 @@ void TAddressMain::connectControls()
     connect(c.DeleteButton, &QPushButton::clicked, this, &TAddressMain::DeleteButtonClick);
     connect(c.ExitButton, &QPushButton::clicked, this, &QWidget::close);
     connect(c.DateButton, &QPushButton::clicked, this, &TAddressMain::DateButtonClick);
+    connect(c.BrowseButton, &QToolButton::clicked, this, &TAddressMain::BrowseClick);
     connect(c.MouseHelpButton, &QToolButton::clicked, this, [] { QWhatsThis::enterWhatsThisMode(); });
     for (TDataFieldBox* box : c.fieldBoxes)
         connect(box, &TDataFieldBox::doubleClicked, this, &TAddressMain::SetButtons);
