@@ -13,7 +13,9 @@ namespace design::metafile {
 namespace {
 
 constexpr int kMaxSide = 16384;
-constexpr qint64 kMaxPixels = 64LL * 1024 * 1024;
+// Bitmaps inside clip art are small; this bounds what one record can make
+// us allocate.
+constexpr qint64 kMaxPixels = 16LL * 1024 * 1024;
 constexpr std::uint32_t kCoreHeaderSize = 12;
 constexpr std::uint32_t kInfoHeaderSize = 40;
 constexpr std::uint32_t kBitFields = 3;
@@ -25,6 +27,7 @@ struct TDibLayout {
     qint64 colorTableSize = 0;
     int width = 0;
     int height = 0;
+    int bitCount = 0;
     std::uint32_t compression = 0;
     qint64 InfoSize() const { return headerSize + colorTableSize; }
 };
@@ -32,7 +35,7 @@ struct TDibLayout {
 bool ReadLayout(const TRecordBytes& info, TDibLayout& layout)
 {
     layout.headerSize = info.U32(0);
-    int bitCount = 0;
+    int& bitCount = layout.bitCount;
     std::uint32_t colorsUsed = 0;
     qint64 entrySize = 4;
     if (layout.headerSize == kCoreHeaderSize) {
@@ -76,12 +79,23 @@ void AppendLe32(QByteArray& bytes, qint64 value)
         bytes.append(static_cast<char>((value >> shift) & 0xFF));
 }
 
+// Uncompressed rows must all be there: a header that promises a large
+// picture over a few bytes would otherwise cost the whole allocation.
+bool RowsPresent(const TDibLayout& layout, qint64 bitsSize)
+{
+    constexpr std::uint32_t kUncompressed = 0;
+    if (layout.compression != kUncompressed && layout.compression != kBitFields)
+        return true;
+    const qint64 stride = (static_cast<qint64>(layout.width) * layout.bitCount + 31) / 32 * 4;
+    return bitsSize >= stride * std::abs(static_cast<qint64>(layout.height));
+}
+
 } // namespace
 
 TDib DecodeDib(QByteArrayView info, QByteArrayView bits)
 {
     TDibLayout layout;
-    if (!ReadLayout(TRecordBytes(info), layout) || bits.isEmpty())
+    if (!ReadLayout(TRecordBytes(info), layout) || bits.isEmpty() || !RowsPresent(layout, bits.size()))
         return {};
     TDib dib;
     dib.bottomUp = layout.height > 0;

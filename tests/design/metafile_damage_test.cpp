@@ -111,6 +111,8 @@ TEST(MetafileDamage, NeverReadsOutsideTheFileAndShowsWhatItCould)
                                           .Build(), TOutcome::Placeholder},
         {"wmf bitmap without its bits", TWmfBuilder(QRect(0, 0, 9, 9)).Raw(STRETCHDIB, DibRecord(2, 2, false))
                                             .Build(), TOutcome::Placeholder},
+        {"wmf bitmap promising more rows than it holds",
+         TWmfBuilder(QRect(0, 0, 9, 9)).Raw(STRETCHDIB, DibRecord(4000, 4000, true)).Build(), TOutcome::Placeholder},
         {"wmf empty bounding box", TWmfBuilder(QRect(0, 0, 0, 0)).Record(RECTANGLE, {80, 80, 20, 20}).Build(),
          TOutcome::Drawing},
         {"emf header claiming more than the file", QByteArray(emf).replace(4, 4, "\xF0\xFF\xFF\x7F"),
