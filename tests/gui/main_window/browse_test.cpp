@@ -152,6 +152,9 @@ TEST_F(BrowseTest, RecordButtonsMoveTheGridAndTheRecordAndStopAtTheEnds)
         press(form, "LastButton");
         EXPECT_EQ(row(form), 4);
         EXPECT_EQ(value("LNAME"), QStringLiteral("Evans"));
+        EXPECT_EQ(form.model().indicatorRow(), 4);
+        EXPECT_FALSE(form.model().headerData(4, Qt::Vertical).toString().isEmpty());
+        EXPECT_TRUE(form.model().headerData(3, Qt::Vertical).toString().isEmpty());
         EXPECT_FALSE(form.NextButtonClick());
         EXPECT_EQ(row(form), 4);
         press(form, "PriorButton");
