@@ -97,8 +97,8 @@ public:
     void StrokePath() { DrawPath(true, false); }
     void StrokeAndFillPath() { DrawPath(true, true); }
 
-    // Text with its reference point in logical units; clip, when given, is
-    // the opaque rectangle behind it.
+    // Text with its reference point in logical units; opaque, when given, is
+    // a rectangle filled with the background colour first.
     void Text(QPointF reference, const QString& text, const std::optional<QRectF>& opaque);
     // An image (or, for pattern and constant raster operations, the brush or
     // a colour) into a logical rectangle.
