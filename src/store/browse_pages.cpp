@@ -67,7 +67,9 @@ int TBrowsePages::countByWalking()
     xbase::TApollo& engine = dataset_.engine();
     const TCursorKeeper keeper(engine);
     int count = 0;
-    for (engine.sx_GoTop(); !engine.sx_Eof() && count < std::numeric_limits<int>::max(); engine.sx_Skip(1))
+    // A record that cannot be read ends the count rather than the program.
+    for (bool moved = engine.sx_GoTop(); moved && !engine.sx_Eof() && count < std::numeric_limits<int>::max();
+         moved = engine.sx_Skip(1))
         ++count;
     visited_ += static_cast<std::uint64_t>(count);
     return count;
@@ -193,9 +195,9 @@ bool TBrowsePages::skip(long count)
     if (count == 0)
         return true;
     xbase::TApollo& engine = dataset_.engine();
-    engine.sx_Skip(count);
+    const bool moved = engine.sx_Skip(count);
     visited_ += static_cast<std::uint64_t>(std::abs(count));
-    if (count > 0 ? engine.sx_Eof() : engine.sx_Bof()) {
+    if (!moved || (count > 0 ? engine.sx_Eof() : engine.sx_Bof())) {
         shortfall_ = true;
         return false;
     }
@@ -240,7 +242,8 @@ int TBrowsePages::rowOf(std::uint32_t recno)
 
 // Walks back and forth from the record in growing stretches until one side
 // meets a row whose number is known, or an end of the selection: the cost
-// is twice the distance to the nearer of them.
+// is twice the distance to the nearer of them. A record that cannot be read
+// gives up (-1) rather than walking on.
 int TBrowsePages::walkToKnownRow(std::uint32_t recno)
 {
     xbase::TApollo& engine = dataset_.engine();
@@ -261,9 +264,11 @@ int TBrowsePages::walkToKnownRow(std::uint32_t recno)
     int backSteps = 0;
     int forthSteps = 0;
     for (long stretch = kPageSize;; stretch *= 2) {
-        engine.sx_Go(back);
+        if (!engine.sx_Go(back))
+            return -1;
         for (long i = 0; i < stretch; ++i) {
-            engine.sx_Skip(-1);
+            if (!engine.sx_Skip(-1))
+                return -1;
             ++visited_;
             if (engine.sx_Bof())
                 return std::min(backSteps, rows_ - 1);
@@ -272,9 +277,11 @@ int TBrowsePages::walkToKnownRow(std::uint32_t recno)
             if (const auto known = rowsOfRecords_.find(back); known != rowsOfRecords_.end())
                 return std::clamp(known->second + backSteps, 0, rows_ - 1);
         }
-        engine.sx_Go(forth);
+        if (!engine.sx_Go(forth))
+            return -1;
         for (long i = 0; i < stretch; ++i) {
-            engine.sx_Skip(1);
+            if (!engine.sx_Skip(1))
+                return -1;
             ++visited_;
             if (engine.sx_Eof())
                 return std::clamp(rows_ - 1 - forthSteps, 0, rows_ - 1);
