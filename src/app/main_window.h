@@ -87,6 +87,12 @@ public:
     void RebuildIndexesClick();
     void RebuildSystemIndexesClick();
 
+    // Whether table events update the window. Windows the address file is
+    // handed to switch them off; switching them on again shows the record
+    // as it now is (main_window_maintenance.cpp).
+    bool eventReactions() const { return eventReactions_; }
+    void setEventReactions(bool on);
+
     // Orders.
     void SetOrderTo(const QString& orderName);
     // A "&Sort" item's caption ("&Last Name").
