@@ -78,6 +78,8 @@ void TAddressMain::connectControls()
     connect(c.DeleteButton, &QPushButton::clicked, this, &TAddressMain::DeleteButtonClick);
     connect(c.ExitButton, &QPushButton::clicked, this, &QWidget::close);
     connect(c.DateButton, &QPushButton::clicked, this, &TAddressMain::DateButtonClick);
+    connect(c.FilterButton, &QToolButton::clicked, this, &TAddressMain::SetFilterClick);
+    connect(c.ClearFilterButton, &QPushButton::clicked, this, &TAddressMain::ClearFilterClick);
     connect(c.BrowseButton, &QToolButton::clicked, this, &TAddressMain::BrowseClick);
     connect(c.MouseHelpButton, &QToolButton::clicked, this, [] { QWhatsThis::enterWhatsThisMode(); });
     for (TDataFieldBox* box : c.fieldBoxes)
@@ -169,21 +171,6 @@ void TAddressMain::refreshFilterStatus()
         filterStatusText(TableQVW.Active(), filterSet(), TableQVW.Active() ? TableQVW.QueryRecCount() : 0);
     controls_.FilterStatus->setVisible(text.has_value());
     controls_.FilterStatus->setText(text.value_or(QString()));
-}
-
-void TAddressMain::ApplyFilter()
-{
-    if (!TableQVW.Active())
-        return;
-    QString query = QStringLiteral("!ISDEL");
-    if (filterSet())
-        query = filter_.expression + QStringLiteral(" .and. !ISDEL");
-    TableQVW.SetQuery(query);
-    // A filter that no record matches any more is dropped.
-    if (filterSet() && TableQVW.QueryRecCount() == 0) {
-        filter_.ClearQueryVars();
-        TableQVW.SetQuery(QStringLiteral("!ISDEL"));
-    }
 }
 
 void TAddressMain::TableQVWAfterScroll()

@@ -17,6 +17,7 @@
 namespace quorvel {
 
 class TMainMenu;
+struct TFilterOutcome;
 
 // The values carried from the record that was current when adding started.
 struct TCarriedValues {
@@ -101,8 +102,10 @@ public:
 
     // Recomputes every enabled and visible state and the filter status.
     void SetButtons();
-    // Makes the filter the table's query ("!ISDEL" without one).
-    void ApplyFilter();
+    // Makes the filter the table's query ("!ISDEL" without one) and shows
+    // the first record it selects; the number selected, 0 when the filter
+    // was dropped or none is set.
+    quint32 ApplyFilter();
     // Whether a filter is set, and what it was built from.
     bool filterSet() const { return filter_.isSet(); }
     TFilterState& filterState() { return filter_; }
@@ -120,6 +123,8 @@ private:
     TRecordWindowFacts facts();
     void applyStates(const TButtonStates& states);
     void refreshFilterStatus();
+    // ApplyFilter, telling also why a filter was refused (already shown).
+    TFilterOutcome runFilter();
     void focusLastNameWhileEditing();
 
     // First activation (main_window_startup.cpp)
@@ -180,6 +185,7 @@ private:
     QString currentPath_;
     QString currentOrderName_;
     TFilterState filter_;
+    QString filterFolder_; // of the last filter file saved or restored
     bool firstActivation_ = true;
     bool startupQueued_ = false;
     bool eventReactions_ = false;

@@ -53,8 +53,7 @@ void buildToolBar(QMainWindow* window, TMainControls& c)
     c.SearchButton = add("Search", "SearchButton", "Click here or press CTRL+S to search for a specific value");
     c.FilterButton = add("Filter", "FilterButton", "Click here or press CTRL+F to set or change a filter");
     c.MouseHelpButton = add("?", "MouseHelpButton", "Click here, then on any part of the window to learn what it does");
-    for (QToolButton* button : {c.LabelsButton, c.LettersButton, c.EnvelopesButton, c.ReportsButton, c.SearchButton,
-                                c.FilterButton})
+    for (QToolButton* button : {c.LabelsButton, c.LettersButton, c.EnvelopesButton, c.ReportsButton, c.SearchButton})
         markWithoutWindow(button);
 }
 
@@ -197,7 +196,6 @@ void buildBottomBar(QWidget* parent, QVBoxLayout* layout, TMainControls& c)
     c.DeleteButton = add("&Delete", "DeleteButton", "Deletes this record.");
     c.ExitButton = add("E&xit", "ExitButton", "Closes the program.");
     c.ClearFilterButton = add("Clear Filter", "ClearFilterButton", "Shows every record again.");
-    markWithoutWindow(c.ClearFilterButton);
     for (QPushButton* hidden : {c.SaveButton, c.CancelButton, c.ClearFilterButton})
         hidden->hide();
     layout->addWidget(bar);
