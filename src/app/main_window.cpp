@@ -81,6 +81,10 @@ void TAddressMain::connectControls()
     connect(c.FilterButton, &QToolButton::clicked, this, &TAddressMain::SetFilterClick);
     connect(c.ClearFilterButton, &QPushButton::clicked, this, &TAddressMain::ClearFilterClick);
     connect(c.BrowseButton, &QToolButton::clicked, this, &TAddressMain::BrowseClick);
+    connect(c.SearchButton, &QToolButton::clicked, this, &TAddressMain::SearchClick);
+    connect(c.SearchMemoButton, &QPushButton::clicked, this, &TAddressMain::SearchMemoClick);
+    connect(c.FindNextButton, &QPushButton::clicked, this, &TAddressMain::FindNextClick);
+    connect(c.TaggedCheck, &TDataCheckBox::clickedOnRecord, this, &TAddressMain::ToggleTag);
     connect(c.MouseHelpButton, &QToolButton::clicked, this, [] { QWhatsThis::enterWhatsThisMode(); });
     for (TDataFieldBox* box : c.fieldBoxes)
         connect(box, &TDataFieldBox::doubleClicked, this, &TAddressMain::SetButtons);
@@ -147,8 +151,7 @@ void TAddressMain::applyStates(const TButtonStates& s)
     showAndEnable(c.CancelButton, s.saveCancelShown);
     for (QWidget* control : {c.AddButton, c.EditButton, c.DeleteButton, c.ExitButton})
         control->setVisible(s.idleButtonsShown);
-    if (!s.findNextAllowed)
-        c.FindNextButton->hide();
+    c.FindNextButton->setVisible(s.findNextAllowed && memoFound_);
     c.ClearFilterButton->setVisible(s.clearFilterVisible);
     enableCommand(c.ClearFilterButton, s.clearFilterEnabled);
     enableCommand(c.FilterButton, s.setFilterEnabled);

@@ -17,6 +17,7 @@
 namespace quorvel {
 
 class TMainMenu;
+enum class TMemoSearchStart;
 struct TFilterOutcome;
 
 // The values carried from the record that was current when adding started.
@@ -159,6 +160,9 @@ private:
     void SaveAndAskForAnother();
     bool startEditFromMemo();
 
+    // Memo search (main_window_search.cpp)
+    void findInMemos(TMemoSearchStart start);
+
     // Orders (main_window_sort.cpp)
     void showOrder(const QString& orderName);
     void clearOrder();
@@ -194,6 +198,7 @@ private:
     bool insertToggle_ = false;
     int saveCounter_ = 0;
     bool memoFound_ = false;
+    QString memoSearchText_;
     TCarriedValues carried_;
     TProgramPreferences preferences_;
 };

@@ -145,8 +145,6 @@ QWidget* buildMemoPage(QWidget* parent, TMainControls& c)
                                     QStringLiteral("Looks for a text in the notes of the records."));
     c.FindNextButton = makeButton(page, QStringLiteral("Find &Next"), QStringLiteral("FindNextButton"),
                                   QStringLiteral("Looks for the same text in the following records."));
-    markWithoutWindow(c.SearchMemoButton);
-    markWithoutWindow(c.FindNextButton);
     c.FindNextButton->hide();
     auto* row = new QHBoxLayout;
     row->addWidget(c.SearchMemoButton);
