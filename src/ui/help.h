@@ -5,7 +5,6 @@ namespace quorvel {
 // Help topics are numbered; every dialog's Help button opens its own.
 namespace help_context {
 constexpr int kMainWindow = 1029;
-constexpr int kAddressFilter = 1030;
 constexpr int kAddressBrowse = 1041;
 constexpr int kAddressFilter = 1030;
 constexpr int kNewRecord = 1031;
