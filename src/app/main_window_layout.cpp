@@ -53,7 +53,7 @@ void buildToolBar(QMainWindow* window, TMainControls& c)
     c.SearchButton = add("Search", "SearchButton", "Click here or press CTRL+S to search for a specific value");
     c.FilterButton = add("Filter", "FilterButton", "Click here or press CTRL+F to set or change a filter");
     c.MouseHelpButton = add("?", "MouseHelpButton", "Click here, then on any part of the window to learn what it does");
-    for (QToolButton* button : {c.LabelsButton, c.LettersButton, c.EnvelopesButton, c.ReportsButton, c.SearchButton})
+    for (QToolButton* button : {c.LabelsButton, c.LettersButton, c.EnvelopesButton, c.ReportsButton})
         markWithoutWindow(button);
 }
 
