@@ -339,12 +339,12 @@ protected:
     void save(const QString& chosen)
     {
         ui.dialogs.setNextFileName(chosen);
-        main().SaveFilterClick();
+        trigger("mnuSaveFilter");
     }
     void restore(const QString& chosen)
     {
         ui.dialogs.setNextFileName(chosen);
-        main().RestoreFilterClick();
+        trigger("mnuRestoreFilter");
     }
 };
 
@@ -363,7 +363,8 @@ TEST_F(FilterFileTest, SavedFilterComesBack)
     EXPECT_EQ(fileBytes(home() + QStringLiteral("mine.FLT")),
               QByteArray("jo;baker\r\n") + QByteArray(17, 'x').replace('x', "\r\n") + "F\r\nT\r\n");
 
-    click("ClearFilterButton");
+    trigger("mnuClearFilter");
+    EXPECT_FALSE(main().filterSet());
     restore(home() + QStringLiteral("mine.FLT"));
     EXPECT_EQ(ui.dialogs.requests().last().file.filter, QStringLiteral("Filter Files|*.flt"));
     EXPECT_EQ(main().filterState().value(TFilterBox::fbLName), QStringLiteral("jo;baker"));
