@@ -5,6 +5,7 @@
 #include "app/hand_over_printer.h"
 #include "app/main_window.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
@@ -79,18 +80,29 @@ void TMainMenu::apply(const TButtonStates& states)
     applyHandOverItems(states);
 }
 
-// A hand-over item works when the rules allow its command and the program
-// has the window it opens.
+namespace {
+
+// The imports need a file open, nothing more; the other hand-overs need a
+// record to browse on.
+bool allowedByRules(THandOverCommand command, const TButtonStates& states)
+{
+    using C = THandOverCommand;
+    const bool import = command == C::hoAsciiImport || command == C::hoDbfImport || command == C::hoImportOlder1
+        || command == C::hoImportOlder2;
+    return import ? states.needsOpenFile : states.needsRecord;
+}
+
+} // namespace
+
+// A hand-over item or button works when the rules allow its command and the
+// program has the window it opens; a button thus comes alive together with
+// its window, wherever it was marked as having none.
 void TMainMenu::applyHandOverItems(const TButtonStates& states)
 {
-    for (const auto& [item, command] : handOverItems_) {
-        const bool allowed
-            = (command == THandOverCommand::hoAsciiImport || command == THandOverCommand::hoDbfImport
-                  || command == THandOverCommand::hoImportOlder1 || command == THandOverCommand::hoImportOlder2)
-            ? states.needsOpenFile
-            : states.needsRecord;
-        item->setEnabled(allowed && static_cast<bool>(handOverDialog(command)));
-    }
+    for (const auto& [item, command] : handOverItems_)
+        item->setEnabled(allowedByRules(command, states) && static_cast<bool>(handOverDialog(command)));
+    for (const auto& [button, command] : handOverButtons_)
+        button->setEnabled(allowedByRules(command, states) && static_cast<bool>(handOverDialog(command)));
 }
 
 void TMainMenu::checkSortOrder(const QString& orderName)

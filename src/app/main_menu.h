@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <utility>
 
+class QAbstractButton;
 class QAction;
 class QMenu;
 class QUrl;
@@ -71,6 +72,7 @@ private:
     QList<QAction*> recentItems_;
     QList<QAction*> sortItems_;
     QList<std::pair<QAction*, THandOverCommand>> handOverItems_;
+    QList<std::pair<QAbstractButton*, THandOverCommand>> handOverButtons_;
 };
 
 // The product's web site, opened by " Visit Our Internet Website".

@@ -76,23 +76,24 @@ void TMainMenu::buildHelpMenu()
         this, [] { TServices::help().showTopic(help_context::kHowToUseHelp); });
 }
 
+// The print buttons do what their "&Print" items do, the dial buttons hand
+// the record's number to the dialer.
 void TMainMenu::connectToolBar()
 {
-    const auto follow = [this](const char* buttonName, const char* itemName) {
-        auto* button = window_.findChild<QAbstractButton*>(QString::fromLatin1(buttonName));
-        QAction* item = action(QString::fromLatin1(itemName));
-        connect(button, &QAbstractButton::clicked, item, &QAction::trigger);
+    using C = THandOverCommand;
+    const std::pair<const char*, C> buttons[] = {
+        { "LabelsButton", C::hoLabels },
+        { "LettersButton", C::hoLetters },
+        { "EnvelopesButton", C::hoEnvelopes },
+        { "ReportsButton", C::hoReports },
+        { "DialPhone1Button", C::hoDialPhone1 },
+        { "DialPhone2Button", C::hoDialPhone2 },
     };
-    follow("LabelsButton", "mnuPrintLabels");
-    follow("LettersButton", "mnuPrintLetters");
-    follow("EnvelopesButton", "mnuPrintEnvelopes");
-    follow("ReportsButton", "mnuPrintReports");
-    const auto dial = [this](const char* buttonName, THandOverCommand command) {
-        auto* button = window_.findChild<QAbstractButton*>(QString::fromLatin1(buttonName));
+    for (const auto& [name, command] : buttons) {
+        auto* button = window_.findChild<QAbstractButton*>(QString::fromLatin1(name));
         connect(button, &QAbstractButton::clicked, this, [this, command] { runHandOver(command); });
-    };
-    dial("DialPhone1Button", THandOverCommand::hoDialPhone1);
-    dial("DialPhone2Button", THandOverCommand::hoDialPhone2);
+        handOverButtons_.append({ button, command });
+    }
 }
 
 } // namespace quorvel

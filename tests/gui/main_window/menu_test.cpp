@@ -192,6 +192,26 @@ TEST_F(MenuTest, ItemsFollowTheWindowState)
     expectColumn("no file", &TStateCase::noFile);
 }
 
+// Until the program has the window a command hands over to, its items
+// and buttons are there to see but do nothing.
+TEST_F(MenuTest, CommandsWithoutTheirWindowsStayVisibleAndDisabled)
+{
+    start();
+    addThreeRecords();
+    for (const char* name : { "mnuImportDbf", "mnuImportAscii", "mnuImportOlder1", "mnuImportOlder2", "mnuExport",
+             "mnuCountZip", "mnuStateZip", "mnuConvertCase", "mnuDeleteRecords", "mnuSearchReplace", "mnuDuplicates",
+             "mnuPrintLabels", "mnuPrintLetters", "mnuPrintEnvelopes", "mnuPrintReports", "mnuPrintCurrentRecord" }) {
+        const QAction* item = control<QAction>(QString::fromLatin1(name));
+        EXPECT_TRUE(item->isVisible()) << name;
+        EXPECT_FALSE(item->isEnabled()) << name;
+    }
+    for (const char* name : { "LabelsButton", "LettersButton", "EnvelopesButton", "ReportsButton", "DialPhone1Button",
+             "DialPhone2Button" }) {
+        EXPECT_TRUE(visible(name)) << name;
+        EXPECT_FALSE(enabled(name)) << name;
+    }
+}
+
 TEST_F(MenuTest, FilterItemsWorkOnlyWithAFilter)
 {
     start();
