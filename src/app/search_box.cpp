@@ -2,6 +2,7 @@
 
 #include "app/dialog_controls.h"
 #include "store/address_layout.h"
+#include "ui/help.h"
 #include "ui/whats_this.h"
 
 #include <QComboBox>
@@ -40,7 +41,7 @@ void TSearchBox::buildControls()
                           QStringLiteral("Goes to the first record whose value starts with what you typed."));
     CancelButton = makeButton(QStringLiteral("Cancel"), QStringLiteral("CancelButton"), this,
                               QStringLiteral("Closes this window without searching."));
-    HelpButton = makeHelpButton(this, search_help::kSearch);
+    HelpButton = makeHelpButton(this, help_context::kSearch);
     OkButton->setDefault(true);
     connect(OkButton, &QPushButton::clicked, this, &QDialog::accept);
     connect(CancelButton, &QPushButton::clicked, this, &QDialog::reject);

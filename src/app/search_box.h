@@ -10,10 +10,6 @@ class QPushButton;
 
 namespace quorvel {
 
-namespace search_help {
-constexpr int kSearch = 1038;
-} // namespace search_help
-
 // "Search": the order to search in ("Search &Order", the names of the
 // "&Sort" menu's orders) and the start of the key to look for. The window
 // only asks; whoever opened it switches the order and seeks.

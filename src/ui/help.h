@@ -12,6 +12,7 @@ constexpr int kDateSelector = 1032;
 constexpr int kCopyToClipboard = 1033;
 constexpr int kNewDatabase = 1034;
 constexpr int kFieldLengths = 1035;
+constexpr int kSearch = 1038;
 constexpr int kPreferences = 2001;
 constexpr int kGettingStarted = 2002;
 constexpr int kHowToUseHelp = 2003;

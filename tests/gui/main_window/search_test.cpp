@@ -4,6 +4,7 @@
 
 #include "app/searching_window.h"
 #include "store/search_memo.h"
+#include "ui/help.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -80,7 +81,7 @@ protected:
     }
 };
 
-TEST_F(SearchTest, TheDialogOffersEveryOrderPresetToTheCurrentOne)
+TEST_F(SearchTest, TheDialogOffersEveryOrderPresetToTheCurrentOneAndItsHelp)
 {
     QStringList offered;
     QString preset;
@@ -89,9 +90,11 @@ TEST_F(SearchTest, TheDialogOffersEveryOrderPresetToTheCurrentOne)
         for (int i = 0; i < orders->count(); ++i)
             offered << orders->itemText(i);
         preset = orders->currentText();
+        QTest::mouseClick(modal->findChild<QPushButton*>(QStringLiteral("HelpButton")), Qt::LeftButton);
         modal->close();
     });
     click("SearchButton");
+    EXPECT_EQ(ui.help.opened(), QList<int>{help_context::kSearch});
     EXPECT_EQ(offered.size(), 14);
     EXPECT_EQ(offered.first(), QStringLiteral("Last Name"));
     EXPECT_EQ(offered.last(), QStringLiteral("Codes"));
