@@ -1,6 +1,8 @@
 #include "app/main_window.h"
+#include "app/output_services.h"
 #include "app/single_instance.h"
 #include "store/home_folder.h"
+#include "store/ini_file.h"
 #include "store/supplied_data.h"
 #include "store/supplied_tables.h"
 #include "ui/qt_dialogs.h"
@@ -43,6 +45,11 @@ int main(int argc, char* argv[])
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
     TAddressMain window(home.root());
+    // Printing and previews ask and tell through the same boxes as the rest
+    // of the program, and the preview remembers its place in the settings.
+    TIniFile settingsFile(home.iniPath());
+    TOutputServices outputServices(settingsFile, [&window] { return &window; });
+    const TOutputServicesScope outputScope(outputServices);
     QObject::connect(&justOne, &TJustOne::activationRequested, &window, [&window] { bringToFront(&window); });
     QApplication::restoreOverrideCursor();
     window.show();

@@ -33,22 +33,35 @@ QString TWindowPlacement::sectionFor(const QWidget* window) const
 
 void TWindowPlacement::restore(QWidget* window, const QWidget* mainWindow, bool designedMaximized)
 {
+    restoreIn(window, windowClassName(window), mainWindow, designedMaximized);
+}
+
+void TWindowPlacement::restoreAs(QWidget* window, const QString& className, const QWidget* mainWindow)
+{
+    restoreIn(window, className, mainWindow, false);
+}
+
+void TWindowPlacement::restoreIn(QWidget* window, const QString& className, const QWidget* mainWindow,
+                                 bool designedMaximized)
+{
     const TScreenMetrics screen = screen_();
-    const TPlacement placement = readPlacement(ini_, sectionFor(window), designedMaximized);
+    const TPlacement placement = readPlacement(ini_, placementSection(className, screen.dpi), designedMaximized);
     if (placement.hasRectangle())
         window->setGeometry(fitToDesktop(placement, screen.desktop).rect());
     else
         centreWindow(window, mainWindow, screen.screen);
     if (placement.maximized)
         window->setWindowState(window->windowState() | Qt::WindowMaximized);
-    save(window);
+    saveAs(window, className);
 }
 
-bool TWindowPlacement::save(const QWidget* window)
+bool TWindowPlacement::save(const QWidget* window) { return saveAs(window, windowClassName(window)); }
+
+bool TWindowPlacement::saveAs(const QWidget* window, const QString& className)
 {
     const bool maximized = window->isMaximized();
     const QRect normal = maximized ? window->normalGeometry() : window->geometry();
-    return writePlacement(ini_, sectionFor(window), TPlacement::fromRect(normal, maximized));
+    return writePlacement(ini_, placementSection(className, screen_().dpi), TPlacement::fromRect(normal, maximized));
 }
 
 } // namespace quorvel

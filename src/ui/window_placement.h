@@ -36,7 +36,14 @@ public:
     // Writes the normal-state rectangle and whether the window is maximized.
     bool save(const QWidget* window);
 
+    // The same for a window whose section is named after `className` rather
+    // than its own class (windows of the page output engine name theirs).
+    void restoreAs(QWidget* window, const QString& className, const QWidget* mainWindow);
+    bool saveAs(const QWidget* window, const QString& className);
+
 private:
+    void restoreIn(QWidget* window, const QString& className, const QWidget* mainWindow, bool designedMaximized);
+
     TIniFile& ini_;
     TScreenSource screen_;
 };
