@@ -8,6 +8,7 @@
 #include "store/address_layout.h"
 #include "store/address_names.h"
 #include "ui/centring.h"
+#include "ui/rebuild_indexes_dialog.h"
 #include "ui/services.h"
 #include "ui/window_placement.h"
 
@@ -135,12 +136,10 @@ bool TAddressMain::createAddressFile(const QString& path, const TNewFileFieldLen
     return created.ok;
 }
 
-bool TAddressMain::rebuildIndexes()
-{
-    const TTableResult rebuilt = BuildAddressIndexes(TableQVW);
-    showMessages(rebuilt.messages);
-    return rebuilt.ok && CheckValidIndex(TableQVW);
-}
+// The same "Rebuild Indexes" window as the menu command, so that the user
+// sees the work and can still decline it; the file opens only when the
+// rebuild left all its tags in place.
+bool TAddressMain::rebuildIndexes() { return RebuildOpenAddressFile(this, TableQVW) && CheckValidIndex(TableQVW); }
 
 void TAddressMain::closeEvent(QCloseEvent* event)
 {

@@ -1,14 +1,17 @@
 // The main window's first activation: placement, preferences, the first
-// address file, the printer check and "Getting Started".
+// address file, the printer check and "Getting Started"; and keeping the
+// window reachable when it is made larger than the desktop allows.
 #include "app/main_window.h"
 
 #include "store/address_file.h"
 #include "store/address_names.h"
 #include "app/startup.h"
+#include "ui/centring.h"
 #include "ui/window_placement.h"
 
 #include <QApplication>
 #include <QLabel>
+#include <QResizeEvent>
 #include <QStackedLayout>
 #include <QTimer>
 
@@ -55,6 +58,16 @@ bool TAddressMain::openFirstFile()
     if (first.create && !createAddressFile(first.path, settings_.newFileFieldLengths()))
         return false;
     return OpenQVWDBF(first.path);
+}
+
+void TAddressMain::resizeEvent(QResizeEvent* event)
+{
+    QMainWindow::resizeEvent(event);
+    if (windowState() != Qt::WindowNoState)
+        return;
+    const QPoint kept = keptOnDesktop(frameGeometry(), currentScreenMetrics().desktop);
+    if (kept != frameGeometry().topLeft())
+        move(kept);
 }
 
 } // namespace quorvel

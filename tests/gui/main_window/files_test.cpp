@@ -7,6 +7,7 @@
 #include "store/settings.h"
 #include "xbase/apollo.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QDialog>
 #include <QDir>
@@ -129,7 +130,16 @@ TEST_F(FilesTest, MissingIndexAnsweredNoLeavesNoFileAndYesRebuildsIt)
     EXPECT_EQ(lastCaption(), QStringLiteral("Warning"));
     EXPECT_FALSE(table().Active());
 
+    // Yes shows the rebuild window; leaving it without rebuilding opens
+    // nothing, rebuilding opens the file.
     ui.messages.setNextAnswer(TAnswer::Yes);
+    whenModal([](QWidget* modal) { modal->findChild<QAbstractButton*>(QStringLiteral("CancelButton"))->click(); });
+    openThroughDialog(other);
+    EXPECT_FALSE(table().Active());
+    EXPECT_FALSE(QFileInfo::exists(home() + QStringLiteral("noindex.cdx")));
+
+    ui.messages.setNextAnswer(TAnswer::Yes);
+    whenModal([](QWidget* modal) { modal->findChild<QAbstractButton*>(QStringLiteral("ReindexButton"))->click(); });
     openThroughDialog(other);
     EXPECT_TRUE(table().Active());
     EXPECT_EQ(value("LNAME"), QStringLiteral("Other"));
