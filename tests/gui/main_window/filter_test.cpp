@@ -310,6 +310,9 @@ TEST_F(FilterTest, TheWindowFollowsTheMainWindowsLayout)
 
         auto* dateHint = in<QLabel>(modal, "DateFormatLabel");
         EXPECT_EQ(dateHint->text(), QStringLiteral("(YYYYMMDD)"));
+        // Focus events reach a box only in the active window.
+        modal->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(modal));
         in<QLineEdit>(modal, "DATEQuery")->setFocus();
         EXPECT_TRUE(dateHint->isVisible());
         in<QLineEdit>(modal, "LNAMEQuery")->setFocus();
