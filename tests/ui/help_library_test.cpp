@@ -53,7 +53,7 @@ TEST(HelpLibrary, LinksNameTheirContext)
 TEST(HelpLibrary, EveryContextTheWindowsUseHasASuppliedPage)
 {
     const THelpLibrary library(THelpLibrary::defaultFolder());
-    for (int context : {1003, 1021, 1022, 1023, 1024, 1029, 1031, 1032, 1033, 1034, 1035, 1043, 1044, 1045, 1046,
+    for (int context : {1003, 1021, 1022, 1023, 1024, 1029, 1030, 1031, 1032, 1033, 1034, 1035, 1038, 1041, 1043, 1044, 1045, 1046,
                         1047, 1078, 1079, 1083, 1084, 1085, 1086, 1087, 1092, 2001, 2002, 2003, 40003, 40004, 40005,
                         40006, 40007, 40008, 40009})
         EXPECT_FALSE(library.topicPath(context).isEmpty()) << context;
