@@ -29,7 +29,7 @@ struct TButtonStates {
     bool saveCancelShown = false;
     // "&Add", "&Edit", "&Delete" and "E&xit": shown exactly while not editing.
     bool idleButtonsShown = false;
-    // False hides "Find &Next"; true leaves it as the memo search left it.
+    // "Find &Next" shows while not editing and the last memo search found a record.
     bool findNextAllowed = false;
     // "&File" with its "E&xit ".
     bool fileMenuEnabled = false;
