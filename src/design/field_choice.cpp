@@ -34,13 +34,4 @@ std::optional<int> PreselectedField(const QStringList& labels, const QString& cu
     return index >= 0 ? static_cast<int>(index) : 0;
 }
 
-std::optional<TGDataField> FieldForLabel(const std::vector<TGDataField>& fields, const QString& label)
-{
-    std::optional<TGDataField> found;
-    for (const TGDataField& field : fields)
-        if (field.DisplayLabel == label)
-            found = field;
-    return found;
-}
-
 } // namespace design

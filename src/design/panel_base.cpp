@@ -1,6 +1,7 @@
 #include "design/panel_base.h"
 
 #include "design/design_owner.h"
+#include "design/dialog_font.h"
 #include "design/graphic_control.h"
 #include "design/surface_commands.h"
 
@@ -130,20 +131,10 @@ void TGBasePanel::ProcessPendingUpdates()
 
 TGFont TGBasePanel::NewObjectFont() const
 {
-    const QFont& screen = font();
-    const int points = screen.pointSize() > 0 ? screen.pointSize() : 10;
-    TGFont result = TGFont::Make(screen.family(), points, owner_.PixelsPerInch(), clBlack);
-    TFontStyles styles;
-    if (screen.bold())
-        styles = styles.With(TFontStyle::fsBold);
-    if (screen.italic())
-        styles = styles.With(TFontStyle::fsItalic);
-    if (screen.underline())
-        styles = styles.With(TFontStyle::fsUnderline);
-    if (screen.strikeOut())
-        styles = styles.With(TFontStyle::fsStrikeOut);
-    result.Style = styles;
-    return result;
+    // Black, and 10 points should the screen font have no size at all.
+    const int pixelsPerInch = owner_.PixelsPerInch();
+    const TGFont fallback = TGFont::Make(font().family(), 10, pixelsPerInch, clBlack);
+    return DesignFontFrom(font(), pixelsPerInch, fallback);
 }
 
 void TGBasePanel::ObjectChanged(TGGraphicControl&)

@@ -4,7 +4,6 @@
 #include "design/filer_status.h"
 #include "design/handle_widget.h"
 #include "design/object_clipboard.h"
-#include "design/object_menu.h"
 #include "design/surface_background.h"
 #include "design/surface_objects.h"
 #include "design/surface_rubber_band.h"
@@ -25,13 +24,14 @@ namespace design {
 
 class TGClassSet;
 class TGDesignOwner;
+class TGImage;
 
 // A design surface: the window on which a label, an envelope or a report
 // band is drawn. It paints the outline, background pictures and grid,
 // holds the design objects, and lets the user create, select, move,
 // resize, align, stack, lock, cut, copy, paste and delete them. Designers
 // and print drivers use it to save, load, refresh, print and count.
-class TGBasePanel : public QWidget, public TGSurfaceListener, public TGMenuHost, public TGHandleHost {
+class TGBasePanel : public QWidget, public TGSurfaceListener, public TGHandleHost {
     Q_OBJECT
 
 public:
@@ -131,23 +131,14 @@ public:
     // The menu last opened for an object, for the designer and for tests.
     QMenu* ObjectMenu() const { return objectMenu_; }
     void OpenObjectMenu(TGGraphicControl& object, QPoint globalPoint);
-    // The items a class adds to its object's menu, given by the designer.
-    using TGClassMenuItems = std::function<TGMenuItems(TGGraphicControl&, TGMenuHost&)>;
-    void SetClassMenuItems(TGClassMenuItems items) { classMenuItems_ = std::move(items); }
 
     // "Load Image From Disk" of image objects, given by the designer.
     void SetImageLoader(std::function<void(TGImage&)> loader) { imageLoader_ = std::move(loader); }
+    void LoadImageFromDisk(TGImage& image);
 
     // Milliseconds from a fixed start; tests put a clock of their own.
     void SetClock(std::function<qint64()> clock) { clock_ = std::move(clock); }
     qint64 Now() const override { return clock_(); }
-
-    // TGMenuHost
-    std::optional<TColor> ChooseColor(TColor initial) override;
-    void LoadImageFromDisk(TGImage& image) override;
-    int SurfaceWidth() const override { return width(); }
-    int SurfaceHeight() const override { return height(); }
-    void Repaint() override { update(); }
 
 signals:
     // Something in the design changed: the designer marks it unsaved.
@@ -224,7 +215,6 @@ private:
     std::function<qint64()> clock_;
     QMenu* surfaceMenu_ = nullptr;
     QMenu* objectMenu_ = nullptr;
-    TGClassMenuItems classMenuItems_;
     std::function<void(TGImage&)> imageLoader_;
 };
 

@@ -1,10 +1,8 @@
 #include "design/panel_base.h"
 
-#include "design/design_qcolor.h"
 #include "design/graphic_control.h"
 #include "design/panel_menu.h"
 #include "design/surface_menu_host.h"
-#include "ui/services.h"
 
 #include <QMenu>
 
@@ -96,10 +94,7 @@ void TGBasePanel::OpenObjectMenu(TGGraphicControl& object, QPoint globalPoint)
     objectMenu_->setObjectName(QStringLiteral("ObjectMenu"));
     // The host lives with the menu: the items' actions act through it.
     auto* host = new TGSurfaceMenuHost(*this, objectMenu_);
-    TGMenuItems items = object.MenuItems(*host);
-    if (classMenuItems_)
-        AppendMenuItems(items, classMenuItems_(object, *host));
-    FillMenu(*objectMenu_, items);
+    FillMenu(*objectMenu_, object.MenuItems(*host));
     // Each command ends with the surface repainted.
     connect(objectMenu_, &QMenu::triggered, this, [this] { update(); });
     objectMenu_->popup(globalPoint);
@@ -112,14 +107,6 @@ void TGBasePanel::DiscardObjectMenu()
     objectMenu_->hide();
     objectMenu_->deleteLater();
     objectMenu_ = nullptr;
-}
-
-std::optional<TColor> TGBasePanel::ChooseColor(TColor initial)
-{
-    const auto chosen = quorvel::TServices::dialogs().colour(this, ToQColor(initial));
-    if (!chosen)
-        return std::nullopt;
-    return FromQColor(*chosen);
 }
 
 void TGBasePanel::LoadImageFromDisk(TGImage& image)

@@ -13,6 +13,7 @@
 #include "design/multi_line_label.h"
 #include "design/panel_data.h"
 #include "design/postnet.h"
+#include "design/surface_menu_host.h"
 #include "design/text_labels.h"
 
 namespace design {
@@ -73,10 +74,33 @@ TShapeType ShapeOf(TGNewObject kind)
     }
 }
 
-bool OpensEditor(TGNewObject kind)
+// The dialog in which the user gives a new object what it shows.
+std::optional<TGObjectDialog> PlacingDialog(TGNewObject kind)
 {
-    return kind == TGNewObject::Text || kind == TGNewObject::Symbol || kind == TGNewObject::DataField ||
-           kind == TGNewObject::MultiLineText;
+    switch (kind) {
+    case TGNewObject::Text:
+        return TGObjectDialog::Text;
+    case TGNewObject::Symbol:
+        return TGObjectDialog::Symbol;
+    case TGNewObject::DataField:
+        return TGObjectDialog::DataField;
+    case TGNewObject::MultiLineText:
+        return TGObjectDialog::MultiLineText;
+    default:
+        return std::nullopt;
+    }
+}
+
+void OpenPlacingDialog(TGDataPanel& panel, TGGraphicControl& object, TGObjectDialog dialog,
+                       const TGNewObjectEditor& editor)
+{
+    if (editor) {
+        editor(object);
+        return;
+    }
+    // The same dialog the object's menu opens, through the same host.
+    TGSurfaceMenuHost host(panel, nullptr);
+    host.OpenObjectDialog(object, dialog);
 }
 
 bool ShowsRecord(TGNewObject kind)
@@ -130,8 +154,8 @@ TGGraphicControl* PlaceNewObject(TGDataPanel& panel, TGNewObject kind, const QRe
     Prepare(*made, kind, panel.NewObjectFont());
     made->Loaded(); // initialised as an object read from a file would be
     TGGraphicControl* placed = panel.AddObject(std::move(made), rect);
-    if (OpensEditor(kind) && editor)
-        editor(*placed);
+    if (const std::optional<TGObjectDialog> dialog = PlacingDialog(kind))
+        OpenPlacingDialog(panel, *placed, *dialog, editor);
     if (ShowsRecord(kind))
         panel.ShowAllData();
     if (auto* label = dynamic_cast<TGBaseLabel*>(placed); label && kind != TGNewObject::Image)

@@ -32,14 +32,16 @@ enum class TGNewObject {
     PageNumber
 };
 
-// The dialog a new object opens right after it was placed (the text, the
-// field, the symbol, the lines), given by the designer window; it may also
-// fit the object to what was chosen.
+// What a new object opens right after it was placed (the text, the field,
+// the symbol, the lines) when the designer window wants a dialog of its own;
+// it may also fit the object to what was chosen. Without one the object's
+// own dialog opens, as its menu would open it.
 using TGNewObjectEditor = std::function<void(TGGraphicControl& object)>;
 
 // Makes the object in the rectangle the tool drew (already widened), places
-// it on the surface with its starting properties, lets the editor run where
-// the object asks for a choice, and fits text objects to their text.
+// it on the surface with its starting properties, opens the dialog (or runs
+// the editor) where the object asks for a choice, and fits text objects to
+// their text.
 TGGraphicControl* PlaceNewObject(TGDataPanel& panel, TGNewObject kind, const QRect& rect,
                                  const TGNewObjectEditor& editor);
 

@@ -5,6 +5,7 @@
 #include "design/counter_dialog.h"
 #include "design/data_label.h"
 #include "design/design_owner.h"
+#include "design/design_qcolor.h"
 #include "design/dialog_font.h"
 #include "design/memo_label.h"
 #include "design/panel_data.h"
@@ -25,15 +26,21 @@ namespace {
 std::vector<TGDataField> SurfaceFields(const TGBasePanel& panel)
 {
     const auto* dataPanel = dynamic_cast<const TGDataPanel*>(&panel);
-    const auto* catalog = dataPanel ? dynamic_cast<const TGFieldCatalog*>(dataPanel->RecordSource()) : nullptr;
-    return catalog ? catalog->DataFields() : std::vector<TGDataField>{};
+    const TGRecordSource* record = dataPanel ? dataPanel->RecordSource() : nullptr;
+    return record ? record->DataFields() : std::vector<TGDataField>{};
 }
 
 } // namespace
 
 TGSurfaceMenuHost::TGSurfaceMenuHost(TGBasePanel& panel, QObject* parent) : QObject(parent), panel_(panel) {}
 
-std::optional<TColor> TGSurfaceMenuHost::ChooseColor(TColor initial) { return panel_.ChooseColor(initial); }
+std::optional<TColor> TGSurfaceMenuHost::ChooseColor(TColor initial)
+{
+    const auto chosen = quorvel::TServices::dialogs().colour(&panel_, ToQColor(initial));
+    if (!chosen)
+        return std::nullopt;
+    return FromQColor(*chosen);
+}
 
 void TGSurfaceMenuHost::LoadImageFromDisk(TGImage& image) { panel_.LoadImageFromDisk(image); }
 

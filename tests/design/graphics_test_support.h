@@ -25,9 +25,8 @@ std::vector<output::TImageOp> Images(const std::vector<output::TPageOp>& ops);
 class TFakeRecord : public design::TGRecordSource {
 public:
     explicit TFakeRecord(QHash<QString, QString> fields) : fields_(std::move(fields)) {}
+    std::vector<design::TGDataField> DataFields() const override { return {}; }
     std::optional<QString> FieldText(const QString& fieldName) const override;
-    std::optional<QString> FieldNameForDisplayLabel(const QString&) const override { return std::nullopt; }
-    std::optional<QString> MemoFieldForDisplayLabel(const QString&) const override { return std::nullopt; }
     QString MemoText(const QString&) const override { return {}; }
 
 private:

@@ -2,19 +2,6 @@
 
 namespace design_testing {
 
-namespace {
-
-std::optional<QString> LastMatch(const QList<QPair<QString, QString>>& labels, const QString& displayLabel)
-{
-    std::optional<QString> found;
-    for (const auto& [label, field] : labels)
-        if (label == displayLabel)
-            found = field;
-    return found;
-}
-
-} // namespace
-
 TMemoryRecord& TMemoryRecord::Set(const QString& field, const QString& value)
 {
     values_.insert(field.toUpper(), value);
@@ -23,13 +10,13 @@ TMemoryRecord& TMemoryRecord::Set(const QString& field, const QString& value)
 
 TMemoryRecord& TMemoryRecord::Label(const QString& displayLabel, const QString& field)
 {
-    labels_.append({displayLabel, field});
+    fields_.push_back({field, displayLabel, 'C'});
     return *this;
 }
 
 TMemoryRecord& TMemoryRecord::Memo(const QString& displayLabel, const QString& field, const QString& text)
 {
-    memoLabels_.append({displayLabel, field});
+    fields_.push_back({field, displayLabel, 'M'});
     memos_.insert(field.toUpper(), text);
     return *this;
 }
@@ -40,16 +27,6 @@ std::optional<QString> TMemoryRecord::FieldText(const QString& fieldName) const
     if (found == values_.constEnd())
         return std::nullopt;
     return *found;
-}
-
-std::optional<QString> TMemoryRecord::FieldNameForDisplayLabel(const QString& displayLabel) const
-{
-    return LastMatch(labels_, displayLabel);
-}
-
-std::optional<QString> TMemoryRecord::MemoFieldForDisplayLabel(const QString& displayLabel) const
-{
-    return LastMatch(memoLabels_, displayLabel);
 }
 
 QString TMemoryRecord::MemoText(const QString& fieldName) const { return memos_.value(fieldName.toUpper()); }

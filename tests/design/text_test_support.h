@@ -34,15 +34,13 @@ public:
     TMemoryRecord& Label(const QString& displayLabel, const QString& field);
     TMemoryRecord& Memo(const QString& displayLabel, const QString& field, const QString& text);
 
+    std::vector<design::TGDataField> DataFields() const override { return fields_; }
     std::optional<QString> FieldText(const QString& fieldName) const override;
-    std::optional<QString> FieldNameForDisplayLabel(const QString& displayLabel) const override;
-    std::optional<QString> MemoFieldForDisplayLabel(const QString& displayLabel) const override;
     QString MemoText(const QString& fieldName) const override;
 
 private:
     QHash<QString, QString> values_; // upper-case name -> value
-    QList<QPair<QString, QString>> labels_;
-    QList<QPair<QString, QString>> memoLabels_;
+    std::vector<design::TGDataField> fields_;
     QHash<QString, QString> memos_;
 };
 

@@ -39,18 +39,6 @@ std::optional<QString> TestRecord::FieldText(const QString& fieldName) const
     return std::nullopt;
 }
 
-std::optional<QString> TestRecord::FieldNameForDisplayLabel(const QString& displayLabel) const
-{
-    const auto field = design::FieldForLabel(Fields(), displayLabel);
-    return field ? std::optional<QString>(field->Name) : std::nullopt;
-}
-
-std::optional<QString> TestRecord::MemoFieldForDisplayLabel(const QString& displayLabel) const
-{
-    const auto field = design::FieldForLabel(Fields(), displayLabel);
-    return field && field->Type == 'M' ? std::optional<QString>(field->Name) : std::nullopt;
-}
-
 QString TestRecord::MemoText(const QString& fieldName) const
 {
     return fieldName == QStringLiteral("MEMO") ? QStringLiteral("Call first") : QString();

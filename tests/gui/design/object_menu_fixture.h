@@ -27,13 +27,11 @@ namespace object_menu_test {
 
 // An address record with a few fields, some of which the field dialog must
 // leave out (a number, a hidden field, a negative tag).
-class TestRecord : public design::TGRecordSource, public design::TGFieldCatalog {
+class TestRecord : public design::TGRecordSource {
 public:
-    std::optional<QString> FieldText(const QString& fieldName) const override;
-    std::optional<QString> FieldNameForDisplayLabel(const QString& displayLabel) const override;
-    std::optional<QString> MemoFieldForDisplayLabel(const QString& displayLabel) const override;
-    QString MemoText(const QString& fieldName) const override;
     std::vector<design::TGDataField> DataFields() const override;
+    std::optional<QString> FieldText(const QString& fieldName) const override;
+    QString MemoText(const QString& fieldName) const override;
 };
 
 // Runs the action on the next modal dialog once it shows.
