@@ -89,7 +89,7 @@ void TAddressMain::SaveFilterClick()
     if (!filterSet())
         return;
     const TFileRequest request{QStringLiteral("Save Filter"), filterFolder(filterFolder_, home_.root()),
-                               QStringLiteral("Filter files|*.FLT"), QStringLiteral("FLT")};
+                               QStringLiteral("Filter files|*.FLT"), QStringLiteral("FLT"), QStringLiteral("*.FLT")};
     const QString chosen = TServices::dialogs().saveFileName(this, request);
     if (chosen.isEmpty())
         return;

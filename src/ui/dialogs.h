@@ -19,6 +19,7 @@ struct TFileRequest {
     QString folder;
     QString filter;
     QString defaultSuffix; // without the dot, "DBF"
+    QString proposedName = {}; // the name the box starts with ("*.FLT")
 };
 
 // A one-line question for a text ("Memo Search" / "Search For").

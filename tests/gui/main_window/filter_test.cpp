@@ -362,6 +362,7 @@ TEST_F(FilterFileTest, SavedFilterComesBack)
     const TScriptedDialogs::TRequest request = ui.dialogs.requests().last();
     EXPECT_EQ(request.file.filter, QStringLiteral("Filter files|*.FLT"));
     EXPECT_EQ(request.file.defaultSuffix, QStringLiteral("FLT"));
+    EXPECT_EQ(request.file.proposedName, QStringLiteral("*.FLT"));
     EXPECT_EQ(request.file.folder, home());
     EXPECT_EQ(fileBytes(home() + QStringLiteral("mine.FLT")),
               QByteArray("jo;baker\r\n") + QByteArray(17, 'x').replace('x', "\r\n") + "F\r\nT\r\n");
