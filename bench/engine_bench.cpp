@@ -3,13 +3,12 @@
 // own so that the peak memory printed for it is its own and not the sum.
 //
 //   bench_engine [--records N] [--seeks N] [--dir FOLDER]
+#include "bench_main.h"
 #include "engine_bench_phases.h"
 #include "side_process.h"
 
 #include <algorithm>
 #include <cstdio>
-#include <filesystem>
-#include <stdexcept>
 #include <string>
 
 namespace quorvel::bench {
@@ -34,17 +33,10 @@ bool printReport(const EngineBenchConfig& config, const std::vector<PhaseResult>
 EngineBenchConfig parseArguments(int argc, char* argv[])
 {
     EngineBenchConfig config;
-    for (int i = 1; i + 1 < argc; i += 2) {
-        const std::string option = argv[i], value = argv[i + 1];
-        if (option == "--records")
-            config.records = static_cast<std::uint32_t>(std::stoul(value));
-        else if (option == "--seeks")
-            config.seeks = static_cast<std::uint32_t>(std::stoul(value));
-        else if (option == "--dir")
-            config.folder = value;
-        else
-            throw std::invalid_argument("unknown option " + option);
-    }
+    parseOptions(argc, argv,
+                 {{"--records", [&](const std::string& value) { config.records = countValue(value); }},
+                  {"--seeks", [&](const std::string& value) { config.seeks = countValue(value); }},
+                  {"--dir", [&](const std::string& value) { config.folder = value; }}});
     return config;
 }
 
@@ -54,20 +46,11 @@ EngineBenchConfig parseArguments(int argc, char* argv[])
 int main(int argc, char* argv[])
 {
     using namespace quorvel::bench;
-    try {
+    return runBenchmark("bench_engine", [&] {
         EngineBenchConfig config = parseArguments(argc, argv);
-        const bool ownFolder = config.folder.empty();
-        if (ownFolder) {
-            config.folder = makeRunFolder("quorvel-bench-");
-        }
+        const RunFolder folder(config.folder, "quorvel-bench-");
         const auto ours = runInChild([&config] { return runXbaseSide(config); }, "our");
         const auto sqlite = runInChild([&config] { return runSqliteSide(config); }, "SQLite");
-        const bool agree = printReport(config, ours, sqlite);
-        if (ownFolder)
-            std::filesystem::remove_all(config.folder);
-        return agree ? 0 : 1;
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "bench_engine: %s\n", e.what());
-        return 1;
-    }
+        return printReport(config, ours, sqlite) ? 0 : 1;
+    });
 }

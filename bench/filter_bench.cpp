@@ -6,6 +6,7 @@
 //
 //   bench_filter [--records N] [--dir FOLDER]
 #include "address_generator.h"
+#include "bench_main.h"
 
 #include "store/filter_apply.h"
 #include "xbase/apollo.h"
@@ -286,17 +287,9 @@ void printReport(const Config& config, const std::vector<Phase>& ours, const std
 Config parseArguments(int argc, char* argv[])
 {
     Config config;
-    for (int i = 1; i < argc; i += 2) {
-        const std::string option = argv[i];
-        if (i + 1 >= argc)
-            throw std::invalid_argument(option + " needs a value");
-        if (option == "--records")
-            config.records = static_cast<std::uint32_t>(std::stoul(argv[i + 1]));
-        else if (option == "--dir")
-            config.folder = argv[i + 1];
-        else
-            throw std::invalid_argument("unknown option " + option + " (use --records N, --dir FOLDER)");
-    }
+    parseOptions(argc, argv,
+                 {{"--records", [&](const std::string& value) { config.records = countValue(value); }},
+                  {"--dir", [&](const std::string& value) { config.folder = value; }}});
     return config;
 }
 
@@ -306,20 +299,13 @@ Config parseArguments(int argc, char* argv[])
 int main(int argc, char* argv[])
 {
     using namespace quorvel::bench;
-    try {
+    return runBenchmark("bench_filter", [&] {
         Config config = parseArguments(argc, argv);
-        const bool ownFolder = config.folder.empty();
-        if (ownFolder)
-            config.folder = (std::filesystem::temp_directory_path() / ("quorvel-filter-bench-" + std::to_string(getpid()))).string();
+        const RunFolder folder(config.folder, "quorvel-filter-bench-");
         std::filesystem::create_directories(config.folder);
         const std::vector<Phase> ours = runInChild(runOurSide, config, "our");
         const std::vector<Phase> sqlite = runInChild(runSqliteSide, config, "SQLite");
         printReport(config, ours, sqlite);
-        if (ownFolder)
-            std::filesystem::remove_all(config.folder);
         return 0;
-    } catch (const std::exception& e) {
-        std::fprintf(stderr, "bench_filter: %s\n", e.what());
-        return 1;
-    }
+    });
 }
