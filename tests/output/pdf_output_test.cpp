@@ -63,23 +63,41 @@ void demoJob(TBaseReport& r)
 
 } // namespace
 
-TEST(PdfOutputTest, WordsLandWhereTheStreamPutsThem)
+// A job printed to the built-in PDF printer; the file question is answered
+// with a file in a temporary folder once pdfFile() has named it.
+class PdfOutputTest : public ::testing::Test {
+protected:
+    PdfOutputTest() { device->SelectPrinterByName(QStringLiteral("Save as PDF")); }
+
+    // The file the next PDF job is saved to.
+    QString pdfFile(const char* name)
+    {
+        const QString pdf = QString::fromStdString(temp.file(name));
+        dialogs.pdfFileNames.push_back(pdf);
+        return pdf;
+    }
+    template <typename Printer> void attach(Printer& printer)
+    {
+        printer.SetDevice(device.get());
+        printer.SetDialogs(&dialogs);
+    }
+
+    testing_support::TempDir temp;
+    const std::unique_ptr<TRPDevice> device = MakeOfficeDevice();
+    TScriptedOutputDialogs dialogs;
+};
+
+TEST_F(PdfOutputTest, WordsLandWhereTheStreamPutsThem)
 {
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
-    testing_support::TempDir temp;
-    const QString pdf = QString::fromStdString(temp.file("job.pdf"));
+    const QString pdf = pdfFile("job.pdf");
 
     RecordingJob recorded;
     const auto pages = recorded.Record(demoJob);
 
-    const auto device = MakeOfficeDevice();
-    device->SelectPrinterByName(QStringLiteral("Save as PDF"));
-    TScriptedOutputDialogs dialogs;
-    dialogs.pdfFileNames.push_back(pdf);
     TReportPrinter printer;
-    printer.SetDevice(device.get());
-    printer.SetDialogs(&dialogs);
+    attach(printer);
     printer.SetTitle(QStringLiteral("Quorvel"));
     printer.OnPrint = demoJob;
     printer.RunJob();
@@ -112,14 +130,11 @@ TEST(PdfOutputTest, WordsLandWhereTheStreamPutsThem)
     }
 }
 
-TEST(PdfOutputTest, CancellingTheFileQuestionAbortsQuietly)
+TEST_F(PdfOutputTest, CancellingTheFileQuestionAbortsQuietly)
 {
-    const auto device = MakeOfficeDevice();
-    device->SelectPrinterByName(QStringLiteral("Save as PDF"));
-    TScriptedOutputDialogs dialogs; // no file name prepared: cancelled
+    // no file name prepared: cancelled
     TReportPrinter printer;
-    printer.SetDevice(device.get());
-    printer.SetDialogs(&dialogs);
+    attach(printer);
     bool printed = false;
     printer.OnPrint = [&](TBaseReport&) { printed = true; };
     printer.RunJob();
@@ -128,17 +143,11 @@ TEST(PdfOutputTest, CancellingTheFileQuestionAbortsQuietly)
     EXPECT_TRUE(dialogs.errors.isEmpty());
 }
 
-TEST(PdfOutputTest, AnAbortedPdfIsNotLeftBehind)
+TEST_F(PdfOutputTest, AnAbortedPdfIsNotLeftBehind)
 {
-    testing_support::TempDir temp;
-    const QString pdf = QString::fromStdString(temp.file("aborted.pdf"));
-    const auto device = MakeOfficeDevice();
-    device->SelectPrinterByName(QStringLiteral("Save as PDF"));
-    TScriptedOutputDialogs dialogs;
-    dialogs.pdfFileNames.push_back(pdf);
+    const QString pdf = pdfFile("aborted.pdf");
     TReportPrinter printer;
-    printer.SetDevice(device.get());
-    printer.SetDialogs(&dialogs);
+    attach(printer);
     printer.OnPrint = [](TBaseReport& r) {
         r.WriteText(QStringLiteral("half"));
         r.AbortJob();
@@ -149,12 +158,11 @@ TEST(PdfOutputTest, AnAbortedPdfIsNotLeftBehind)
     EXPECT_FALSE(QFile::exists(pdf));
 }
 
-TEST(PdfOutputTest, AReplayedStreamPrintsItsPageRange)
+TEST_F(PdfOutputTest, AReplayedStreamPrintsItsPageRange)
 {
     if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
         GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
-    testing_support::TempDir temp;
-    const QString pdf = QString::fromStdString(temp.file("replay.pdf"));
+    const QString pdf = pdfFile("replay.pdf");
     RecordingJob recorded;
     recorded.Record([](TBaseReport& r) {
         for (int page = 1; page <= 4; ++page) {
@@ -165,13 +173,8 @@ TEST(PdfOutputTest, AReplayedStreamPrintsItsPageRange)
         }
     });
 
-    const auto device = MakeOfficeDevice();
-    device->SelectPrinterByName(QStringLiteral("Save as PDF"));
-    TScriptedOutputDialogs dialogs;
-    dialogs.pdfFileNames.push_back(pdf);
     TFilePrinter printer;
-    printer.SetDevice(device.get());
-    printer.SetDialogs(&dialogs);
+    attach(printer);
     printer.SetStream(&recorded.stream);
     printer.SetFirstPage(2);
     printer.SetLastPage(3);
@@ -184,17 +187,11 @@ TEST(PdfOutputTest, AReplayedStreamPrintsItsPageRange)
     EXPECT_NEAR(words[1].xMin, 1.5, 0.01);
 }
 
-TEST(PdfOutputTest, APageRangeThatSelectsNothingWritesNoFile)
+TEST_F(PdfOutputTest, APageRangeThatSelectsNothingWritesNoFile)
 {
-    testing_support::TempDir temp;
-    const QString pdf = QString::fromStdString(temp.file("empty.pdf"));
-    const auto device = MakeOfficeDevice();
-    device->SelectPrinterByName(QStringLiteral("Save as PDF"));
-    TScriptedOutputDialogs dialogs;
-    dialogs.pdfFileNames.push_back(pdf);
+    const QString pdf = pdfFile("empty.pdf");
     TReportPrinter printer;
-    printer.SetDevice(device.get());
-    printer.SetDialogs(&dialogs);
+    attach(printer);
     printer.SetFirstPage(5);
     printer.OnPrint = [](TBaseReport& r) { r.WriteText(QStringLiteral("only page")); };
     printer.RunJob();
@@ -202,7 +199,7 @@ TEST(PdfOutputTest, APageRangeThatSelectsNothingWritesNoFile)
     EXPECT_FALSE(QFile::exists(pdf));
 }
 
-TEST(PdfOutputTest, ADamagedStreamIsRefusedBeforeAnythingIsPrinted)
+TEST(PdfOutputStreamTest, ADamagedStreamIsRefusedBeforeAnythingIsPrinted)
 {
     QBuffer damaged;
     damaged.setData(QByteArrayLiteral("QVPS\x01\x00P"));
