@@ -1,10 +1,10 @@
 // Reads the input as a design file and as a report design file. Whatever
 // reads must write back, read again and write the same bytes once more.
 
-#include "design/class_set.h"
-#include "design/design_owner.h"
-#include "design/label_object_filer.h"
-#include "design/surface_objects.h"
+#include "design/file/label_object_filer.h"
+#include "design/model/class_set.h"
+#include "design/model/design_owner.h"
+#include "design/model/surface_objects.h"
 
 #include <QByteArrayView>
 

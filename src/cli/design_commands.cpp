@@ -1,7 +1,7 @@
 // quorvel-cli design-show and design-copy: what a design file holds, and a
 // read-and-write-back through the same code as the designers.
 #include "cli/table_access.h"
-#include "design/design_file_tools.h"
+#include "design/file/design_file_tools.h"
 
 #include <cstdio>
 
