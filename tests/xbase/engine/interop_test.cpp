@@ -56,7 +56,7 @@ std::string ourTagOrder(xbase::WorkArea& area, const std::string& tag)
     return out + "\n";
 }
 
-class InteropTest : public ::testing::Test {
+class EngineInteropTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite()
     {
@@ -70,10 +70,10 @@ protected:
     static std::string path_;
 };
 
-testing_support::TempDir* InteropTest::dir_ = nullptr;
-std::string InteropTest::path_;
+testing_support::TempDir* EngineInteropTest::dir_ = nullptr;
+std::string EngineInteropTest::path_;
 
-TEST_F(InteropTest, PerlXBaseReadsOurRecordsMemosAndEveryTag)
+TEST_F(EngineInteropTest, PerlXBaseReadsOurRecordsMemosAndEveryTag)
 {
     std::string tags;
     for (const auto& tag : quorvel::bench::addressTagSpecs())
@@ -94,7 +94,7 @@ TEST_F(InteropTest, PerlXBaseReadsOurRecordsMemosAndEveryTag)
     EXPECT_EQ(theirs, ours);
 }
 
-TEST_F(InteropTest, DbfreadReadsOurRecordsMemosAndKeyOrder)
+TEST_F(EngineInteropTest, DbfreadReadsOurRecordsMemosAndKeyOrder)
 {
     const std::string theirs =
         runCommand("/usr/bin/python3 " + kScripts + "/read_with_dbfread.py " + path_ + " " + kFields + " 2>&1");
