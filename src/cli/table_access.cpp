@@ -4,28 +4,6 @@
 
 namespace quorvel::cli {
 
-int failWith(const std::string& message)
-{
-    std::fprintf(stderr, "quorvel-cli: %s\n", message.c_str());
-    return kFailed;
-}
-
-int badUsage(const std::string& usage, const std::string& error)
-{
-    std::fprintf(stderr, "quorvel-cli: %s\nusage: quorvel-cli %s\n", error.c_str(), usage.c_str());
-    return kBadUsage;
-}
-
-bool parseOrReport(const Invocation& inv, const OptionSpec& spec, const std::string& usage, ParsedArguments* out,
-                   int* exitCode)
-{
-    std::string error;
-    if (parseArguments(inv.args, spec, out, &error))
-        return true;
-    *exitCode = badUsage(usage, error);
-    return false;
-}
-
 bool openTable(xbase::TApollo& table, const std::string& file, xbase::OpenMode mode)
 {
     if (table.sx_Use(file, mode))

@@ -1,19 +1,15 @@
 #pragma once
 
-#include "cli/arguments.h"
 #include "cli/command.h"
+#include "cli/usage_text.h"
 #include "xbase/apollo.h"
 
 #include <string>
 
 namespace quorvel::cli {
 
-// Shared by the table commands: error reporting and opening the table.
-int failWith(const std::string& message);                        // stderr, kFailed
-int badUsage(const std::string& usage, const std::string& error); // stderr, kBadUsage
-// Parses a command's arguments; on failure reports bad usage into *exitCode.
-bool parseOrReport(const Invocation& inv, const OptionSpec& spec, const std::string& usage, ParsedArguments* out,
-                   int* exitCode);
+// Shared by the table commands: opening the table and naming its kind.
+// False after reporting why it could not be opened.
 bool openTable(xbase::TApollo& table, const std::string& file, xbase::OpenMode mode);
 // The table's kind for `info`: "FoxPro (0xF5)".
 std::string tableTypeName(const xbase::DbfTable& table);
