@@ -2,6 +2,7 @@
 
 #include "design/file/design_error.h"
 #include "design/file/property_binding.h"
+#include "design/file/read_back_object.h"
 #include "design/file/value_codec.h"
 #include "design/model/graphic_control.h"
 #include "design/model/property_list.h"
@@ -27,11 +28,18 @@ void TGDesignWriter::WriteObject(TGGraphicControl& object)
     writer_.WriteShortString(*name);
     TGPropertyList properties;
     object.DefineProperties(properties);
+    const TGReadBackObject readBack(object);
     for (const TGProperty& property : properties.Items()) {
-        if (const auto value = StoredValue(property)) {
-            writer_.WriteShortString(property.name);
-            WriteValue(writer_, *value);
-        }
+        const TGProperty* readBackProperty = readBack.Find(property);
+        auto value = StoredValue(property);
+        if (!value && readBackProperty && !SameValue(property, *readBackProperty))
+            value = ExplicitValue(property);
+        if (!value)
+            continue;
+        writer_.WriteShortString(property.name);
+        WriteValue(writer_, *value);
+        if (readBackProperty)
+            ApplyStoredValue(*readBackProperty, *value, writer_.Bytes().size());
     }
     writer_.WriteByte(static_cast<std::uint8_t>(TValueTag::TagEnd));
     writer_.WriteByte(static_cast<std::uint8_t>(TValueTag::TagEnd));

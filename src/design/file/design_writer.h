@@ -15,7 +15,9 @@ class TGDesignWriter {
 public:
     // TagList, one record per object in the given order, TagEnd.
     void WriteObjectList(const std::vector<TGGraphicControl*>& objects);
-    // "TPF0", class, name, the stored properties, TagEnd, TagEnd.
+    // "TPF0", class, name, the stored properties, TagEnd, TagEnd. A property
+    // is stored when it is away from its persistence default, and also when
+    // a reader would not get its value back otherwise (see TGReadBackObject).
     void WriteObject(TGGraphicControl& object);
     // TagList, the values, TagEnd.
     void WriteValueList(const std::vector<TGStreamValue>& values);

@@ -39,21 +39,30 @@ TGStreamValue OrdinalValue(const TGProperty& property, std::int32_t ordinal)
     }
 }
 
-std::optional<TGStreamValue> StoredText(const QString& text)
+TGStreamValue LinesValue(const QStringList& lines)
 {
-    if (text.isEmpty())
-        return std::nullopt;
-    return TGStreamValue::String(EncodeText(text));
-}
-
-std::optional<TGStreamValue> StoredLines(const QStringList& lines)
-{
-    if (lines.isEmpty())
-        return std::nullopt;
     std::vector<TGStreamValue> items;
     for (const QString& line : lines)
         items.push_back(TGStreamValue::String(EncodeText(line)));
     return TGStreamValue::List(std::move(items));
+}
+
+std::optional<TGStreamValue> PictureValue(const picture::TGPicture& picture)
+{
+    if (!picture.HasGraphic())
+        return std::nullopt;
+    return TGStreamValue::Binary(EncodePictureData(picture));
+}
+
+// Texts, lists and pictures default to empty; the others say their default.
+bool AtPersistenceDefault(const TGProperty& property)
+{
+    switch (property.kind) {
+    case TGPropertyKind::String: return property.getText().isEmpty();
+    case TGPropertyKind::Strings: return property.getLines().isEmpty();
+    case TGPropertyKind::Picture: return !property.getPicture().HasGraphic();
+    default: return property.storedDefault && property.getOrdinal() == *property.storedDefault;
+    }
 }
 
 [[noreturn]] void Invalid(qint64 offset) { throw EDesignFileError(messages::invalidPropertyValue(), offset); }
@@ -127,23 +136,31 @@ QStringList ReadLines(const TGStreamValue& value, qint64 offset)
 
 std::optional<TGStreamValue> StoredValue(const TGProperty& property)
 {
+    if (AtPersistenceDefault(property))
+        return std::nullopt;
+    return ExplicitValue(property);
+}
+
+std::optional<TGStreamValue> ExplicitValue(const TGProperty& property)
+{
     if (property.isStored && !property.isStored())
         return std::nullopt;
     switch (property.kind) {
-    case TGPropertyKind::String: return StoredText(property.getText());
-    case TGPropertyKind::Strings: return StoredLines(property.getLines());
-    case TGPropertyKind::Picture: {
-        const picture::TGPicture picture = property.getPicture();
-        if (!picture.HasGraphic())
-            return std::nullopt;
-        return TGStreamValue::Binary(EncodePictureData(picture));
+    case TGPropertyKind::String: return TGStreamValue::String(EncodeText(property.getText()));
+    case TGPropertyKind::Strings: return LinesValue(property.getLines());
+    case TGPropertyKind::Picture: return PictureValue(property.getPicture());
+    default: return OrdinalValue(property, property.getOrdinal());
     }
-    default: break;
+}
+
+bool SameValue(const TGProperty& a, const TGProperty& b)
+{
+    switch (a.kind) {
+    case TGPropertyKind::String: return a.getText() == b.getText();
+    case TGPropertyKind::Strings: return a.getLines() == b.getLines();
+    case TGPropertyKind::Picture: return a.getPicture() == b.getPicture();
+    default: return a.getOrdinal() == b.getOrdinal();
     }
-    const std::int32_t ordinal = property.getOrdinal();
-    if (property.storedDefault && ordinal == *property.storedDefault)
-        return std::nullopt;
-    return OrdinalValue(property, ordinal);
 }
 
 void ApplyStoredValue(const TGProperty& property, const TGStreamValue& value, qint64 offset)

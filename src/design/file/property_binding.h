@@ -14,6 +14,15 @@ namespace design {
 // cannot hold.
 std::optional<TGStreamValue> StoredValue(const TGProperty& property);
 
+// The value to write for the property whatever its persistence default: an
+// empty text or list as such. Nothing when the property is not stored at all
+// (a font never set) or is a picture without a graphic, which a file cannot
+// express.
+std::optional<TGStreamValue> ExplicitValue(const TGProperty& property);
+
+// Whether two properties of the same name and kind hold the same value.
+bool SameValue(const TGProperty& a, const TGProperty& b);
+
 // Applies a value read from a design file; a value whose tag does not fit
 // the property raises EDesignFileError("Invalid property value") at offset.
 void ApplyStoredValue(const TGProperty& property, const TGStreamValue& value, qint64 offset);
