@@ -173,3 +173,19 @@ TEST(LayoutStock, AHandEnteredGeometryDropsWhatCameFromATemplate)
     EXPECT_EQ(labels::SheetName(user), QStringLiteral("[User Defined]"));
     EXPECT_EQ(labels::LayoutCaption(fromTemplate), QStringLiteral("Avery 5160  Address"));
 }
+
+TEST(LayoutDefaults, NewDiffersFromWhatAnEmptyTableShows)
+{
+    const TLabelLayout created = labels::NewLabelLayout();
+    const TLabelLayout shown = labels::DefaultLabelSetup();
+    EXPECT_EQ(created.description, QStringLiteral("<New Label>"));
+    EXPECT_EQ(shown.description, QStringLiteral("Default Label Setup"));
+    EXPECT_DOUBLE_EQ(created.stock.geometry.horizPitch, 2.765);
+    EXPECT_DOUBLE_EQ(created.stock.geometry.vertPitch, 1.01);
+    EXPECT_DOUBLE_EQ(shown.stock.geometry.horizPitch, 2.75);
+    EXPECT_DOUBLE_EQ(shown.stock.geometry.vertPitch, 1.0);
+    EXPECT_EQ(created.stock.productType, QStringLiteral("ADDRESS/SHIPPING LABELS"));
+    EXPECT_EQ(shown.stock.productType, QStringLiteral("ADDRESS LABELS"));
+    EXPECT_EQ(created.stock.templateDescription, QStringLiteral("Avery 5160  Address"));
+    EXPECT_EQ(Written(created).at(QStringLiteral("LEFTMARG")), QStringLiteral("0.188"));
+}

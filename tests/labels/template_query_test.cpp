@@ -127,3 +127,43 @@ TEST_F(CatalogueFilter, SelectsTheRowsOfEachChoice)
         EXPECT_EQ(Descriptions().join(QLatin1Char('|')), QString::fromLatin1(c.rows)) << query.toStdString();
     }
 }
+
+TEST_F(CatalogueFilter, ATemplateHandsTheLayoutEveryColumnOfItsRow)
+{
+    BuildCatalogue({
+        "Avery 5160  Address,1,2.625,3,10,0.5,0.156,2.781,1,8.5,11,LJ,LTR,RR,AVERY,ADDRESS/SHIPPING LABELS,0,0,",
+        "Avery L7651  Mini,0.835,1.496,5,13,0.429,0.183,1.508,0.835,8.268,11.693,LJ,A4,SR,AVERY,MISCELLANEOUS,"
+        "0.125,0.25,AVL7651",
+    });
+    labels_tests::ExpectOk(labels::OpenLabelTemplateTable(dataset, Sysdata()));
+    ASSERT_TRUE(labels::FindLabelTemplate(dataset, QStringLiteral("avery l7651 mini")));
+    const labels::TStockRead read = labels::ReadCurrentTemplate(dataset);
+    ASSERT_TRUE(read.stock) << read.message.toStdString();
+    TLabelStock expected;
+    expected.templateDescription = QStringLiteral("Avery L7651  Mini");
+    expected.printer = QStringLiteral("LJ");
+    expected.manufacturer = QStringLiteral("AVERY");
+    expected.productType = QStringLiteral("MISCELLANEOUS");
+    expected.art = QStringLiteral("AVL7651");
+    expected.geometry = {0.835, 1.496, 5, 13, 0.429, 0.183, 1.508, 0.835, 8.268, 11.693, 0.125, 0.25,
+                         QStringLiteral("A4"), QStringLiteral("SR")};
+    const TLabelStock& stock = *read.stock;
+    EXPECT_EQ(stock.templateDescription, expected.templateDescription);
+    EXPECT_EQ(stock.printer, expected.printer);
+    EXPECT_EQ(stock.manufacturer, expected.manufacturer);
+    EXPECT_EQ(stock.productType, expected.productType);
+    EXPECT_EQ(stock.art, expected.art);
+    EXPECT_FALSE(stock.IsUserDefined());
+    const labels::TLabelGeometry& g = stock.geometry;
+    const labels::TLabelGeometry& e = expected.geometry;
+    for (const auto& [got, want] : {std::pair{g.height, e.height}, {g.width, e.width}, {g.topMargin, e.topMargin},
+                                    {g.leftMargin, e.leftMargin}, {g.horizPitch, e.horizPitch},
+                                    {g.vertPitch, e.vertPitch}, {g.sheetWidth, e.sheetWidth},
+                                    {g.sheetDepth, e.sheetDepth}, {g.midExtraX, e.midExtraX}, {g.midExtraY, e.midExtraY}})
+        EXPECT_DOUBLE_EQ(got, want);
+    EXPECT_EQ(g.across, 5);
+    EXPECT_EQ(g.down, 13);
+    EXPECT_EQ(g.paperSize, QStringLiteral("A4"));
+    EXPECT_EQ(g.shape, QStringLiteral("SR"));
+    EXPECT_FALSE(labels::FindLabelTemplate(dataset, QStringLiteral("Avery L7651")));
+}
