@@ -1,5 +1,7 @@
 #include "labels/label_geometry.h"
 
+#include "labels/label_codes.h"
+
 namespace labels {
 
 bool TLabelGeometry::HasValidCounts() const
@@ -28,8 +30,8 @@ QRectF TLabelGeometry::PositionRect(int index) const { return {PositionOrigin(in
 
 bool IsLandscapePaper(const QString& paperSize)
 {
-    return paperSize == QLatin1String("LTRL") || paperSize == QLatin1String("A4L") ||
-           paperSize == QLatin1String("USERL");
+    const TPaperEntry* paper = FindPaper(paperSize);
+    return paper && paper->landscape;
 }
 
 } // namespace labels

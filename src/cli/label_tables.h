@@ -1,0 +1,41 @@
+#pragma once
+
+#include "store/dataset_result.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace quorvel {
+class TDataset;
+}
+
+// What the label commands share: opening their tables in the home folder,
+// warnings, and turning table text into CSV values.
+namespace quorvel::cli {
+
+using LabelTableOpener = std::function<TTableResult(TDataset&, const QString& sysdataFolder)>;
+
+// Opens the table in the home folder's sysdata; false after reporting why
+// it could not be opened.
+bool openLabelTable(TDataset& table, const std::string& home, const LabelTableOpener& open);
+
+// The home folder's sysdata folder.
+QString sysdataFolder(const std::string& home);
+
+// "quorvel-cli: warning: MESSAGE" on stderr.
+void warn(const QString& message);
+
+// Reports a failed table operation: its messages, then the detail when it
+// adds something; kFailed.
+int failWithResult(const TTableResult& result);
+
+// The texts as UTF-8, for a CSV row.
+std::vector<std::string> utf8Values(const QStringList& texts);
+// The value of each column as UTF-8.
+std::vector<std::string> utf8Values(const QStringList& columns, const std::function<QString(const QString&)>& value);
+
+} // namespace quorvel::cli

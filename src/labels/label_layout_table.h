@@ -1,0 +1,43 @@
+#pragma once
+
+#include "labels/label_rows.h"
+#include "store/dataset_result.h"
+
+#include <QString>
+
+#include <functional>
+
+namespace quorvel {
+class TDataset;
+}
+
+namespace labels {
+
+// Opens LABEL.DBF (made when missing) as the layout screen shows it: rows
+// not deleted, in DESCRIPT order, on the first.
+quorvel::TTableResult OpenLabelLayoutTable(quorvel::TDataset& table, const QString& sysdataFolder);
+
+// Calls `visit` on each row the table shows, in its order, from the first,
+// until it returns false.
+void VisitRows(quorvel::TDataset& table, const std::function<bool()>& visit);
+
+// Goes to the layout of that name, compared without regard to letter case
+// and as the table keeps names (50 characters); false, on no particular
+// row, when there is none.
+bool FindLabelLayout(quorvel::TDataset& table, const QString& name);
+
+// The layout in the current row, checked (see ReadLayoutRow).
+TLayoutRead ReadCurrentLayout(const quorvel::TDataset& table);
+
+// Opens the stock catalogue LBLTPL.DBF in DESCRIPT order, on the first row.
+quorvel::TTableResult OpenLabelTemplateTable(quorvel::TDataset& table, const QString& sysdataFolder);
+
+// Goes to the catalogue row of that description, compared without regard
+// to letter case or to how many blanks stand between words (the catalogue
+// writes "Avery 5160  Address" with two); false when there is none.
+bool FindLabelTemplate(quorvel::TDataset& table, const QString& description);
+
+// The stock in the catalogue's current row, checked like a layout row.
+TStockRead ReadCurrentTemplate(const quorvel::TDataset& table);
+
+} // namespace labels
