@@ -1,0 +1,269 @@
+// "Print Labels" opened from the main window as a user opens it: the
+// layout commands with their rows and design files, the run options, and
+// the position picker.
+#include "design/file/label_object_filer.h"
+#include "design/model/class_set.h"
+#include "design/model/counter_label.h"
+#include "design/model/design_owner.h"
+#include "design/model/graphic_control.h"
+#include "design/model/surface_objects.h"
+#include "label_windows_fixture.h"
+#include "labels/label_layout_commands.h"
+#include "labels/label_layout_table.h"
+#include "labels/label_position_picker.h"
+#include "labels/windows/label_design_panel.h"
+#include "labels/windows/label_design_screen.h"
+#include "labels/windows/label_setup_screen.h"
+#include "labels/windows/label_sheet_picture.h"
+#include "labels/windows/select_specific_labels.h"
+#include "main_window_fixture.h"
+#include "store/dataset.h"
+#include "xbase/apollo.h"
+
+#include <QCheckBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTableWidget>
+
+namespace labels_gui {
+namespace {
+
+using labels::TLabelSetupScreen;
+using quorvel::TAnswer;
+
+const QString kNewLabelMessage = QStringLiteral(
+    "A new label has been created using the Avery 5160\rformat. To change to another label format, click on\rthe "
+    "Change Layout button.\r\rA Database Mailing Address object has already been \radded to the label.\r\rFor "
+    "additional assistance, click the Help button");
+
+class PrintLabelsTest : public quorvel::testing::MainWindowTest {
+protected:
+    void SetUp() override
+    {
+        start();
+        addRecord({ { QStringLiteral("LNAME"), QStringLiteral("Baker") },
+            { QStringLiteral("CITY"), QStringLiteral("Boston") } });
+        ui.messages.clear();
+    }
+
+    QString sysdata() const { return window->home().sysdataFolder(); }
+
+    // Opens "Print Labels", runs the steps on it, and closes it with Ok.
+    void WithScreen(const std::function<void(TLabelSetupScreen&)>& steps)
+    {
+        bool ran = false;
+        whenModalNamed("LabelSetupScreen", [&](QWidget* opened) {
+            auto& screen = *static_cast<TLabelSetupScreen*>(opened);
+            steps(screen);
+            ran = true;
+            clickButton(&screen, "OKButton");
+        });
+        trigger("mnuPrintLabels");
+        EXPECT_TRUE(ran);
+    }
+
+    // Clicks a button that opens the design screen, runs the steps on the
+    // screen and saves (or cancels when nothing changed).
+    static void Design(
+        TLabelSetupScreen& screen, const char* button, const std::function<void(labels::TLabelDesignScreen&)>& steps)
+    {
+        whenModalNamed("LabelDesignScreen", [steps](QWidget* opened) {
+            auto& designer = *static_cast<labels::TLabelDesignScreen*>(opened);
+            steps(designer);
+            // Save shows only once something changed.
+            clickButton(&designer, designer.Changed() ? "SaveButton" : "CancelButton");
+        });
+        clickButton(&screen, button);
+    }
+
+    static QStringList Rows(TLabelSetupScreen& screen)
+    {
+        auto* grid = child<QTableWidget>(&screen, "LayoutGrid");
+        QStringList rows;
+        for (int row = 0; row < grid->rowCount(); ++row)
+            rows.append(grid->item(row, 0)->text() + u'|' + grid->item(row, 1)->text());
+        return rows;
+    }
+
+    static void Highlight(TLabelSetupScreen& screen, const QString& description)
+    {
+        auto* grid = child<QTableWidget>(&screen, "LayoutGrid");
+        const auto found = grid->findItems(description, Qt::MatchExactly);
+        ASSERT_FALSE(found.isEmpty()) << description.toStdString();
+        grid->setCurrentCell(found.first()->row(), 0);
+    }
+
+    QStringList DesignFiles() const
+    {
+        return QDir(sysdata()).entryList({ QStringLiteral("BIN*.L") }, QDir::Files, QDir::Name);
+    }
+
+    // A layout put into LABEL.DBF before the screen opens.
+    void AddLayout(const QString& name, const labels::TLabelGeometry& geometry)
+    {
+        xbase::TApollo engine;
+        quorvel::TDataset table(engine);
+        ASSERT_TRUE(labels::OpenLabelLayoutTable(table, sysdata()).ok);
+        labels::TLabelLayout layout = labels::NewLabelLayout();
+        layout.description = name;
+        layout.stock.geometry = geometry;
+        design::TGDesignOwner owner;
+        design::TGSurfaceObjects objects { design::TGClassSet::LabelSurface() };
+        const quorvel::TTableResult saved
+            = labels::SaveLabelLayout(table, sysdata(), layout, labels::TLayoutSave::lsNew,
+                [&objects](const QString& path) { return design::TGLabelObjectFiler().SaveSurface(objects, path); });
+        ASSERT_TRUE(saved.ok) << saved.messages.join(u'\n').toStdString();
+    }
+};
+
+TEST_F(PrintLabelsTest, NewSaveModifyCloneAndDeleteKeepRowsAndFilesInStep)
+{
+    WithScreen([&](TLabelSetupScreen& screen) {
+        // An empty table offers New alone.
+        EXPECT_TRUE(Rows(screen).isEmpty());
+        for (const char* name : { "PrintNow", "Previewbutton", "ModifyButton", "DeleteButton", "CloneButton" })
+            EXPECT_FALSE(child<QWidget>(&screen, name)->isEnabled()) << name;
+        EXPECT_FALSE(child<QWidget>(&screen, "WhatToPrint")->isVisible());
+
+        Design(screen, "NewButton", [&](labels::TLabelDesignScreen& designer) {
+            EXPECT_EQ(ui.messages.lastText(), kNewLabelMessage);
+            ASSERT_EQ(designer.Panel().Objects().Count(), 1);
+            const design::TGBounds block = designer.Panel().Objects().At(0)->Bounds();
+            const QSize label = designer.Panel().size();
+            EXPECT_EQ(label, QSize(252, 96));
+            EXPECT_EQ(block, (design::TGBounds { 5, 5, label.width() - 15, label.height() - 15 }));
+            EXPECT_EQ(child<QLineEdit>(&designer, "LabelSetupDescription")->text(), QStringLiteral("<New Label>"));
+        });
+        EXPECT_EQ(Rows(screen), QStringList({ QStringLiteral("<New Label>|Avery 5160  Address") }));
+        EXPECT_EQ(DesignFiles(), QStringList({ QStringLiteral("BIN00001.L") }));
+        EXPECT_TRUE(child<QWidget>(&screen, "ModifyButton")->isEnabled());
+
+        Design(screen, "ModifyButton", [](labels::TLabelDesignScreen& designer) {
+            // The design came back from its file.
+            EXPECT_EQ(designer.Panel().Objects().Count(), 1);
+            auto* description = child<QLineEdit>(&designer, "LabelSetupDescription");
+            description->setFocus();
+            description->selectAll();
+            QTest::keyClicks(description, QStringLiteral("Office"));
+        });
+        EXPECT_EQ(Rows(screen), QStringList({ QStringLiteral("Office|Avery 5160  Address") }));
+
+        for (int clone = 0; clone < 2; ++clone) {
+            Highlight(screen, QStringLiteral("Office"));
+            ui.messages.setNextAnswer(TAnswer::Yes);
+            clickButton(&screen, "CloneButton");
+            EXPECT_EQ(ui.messages.shown().last().caption, QStringLiteral("CLONE"));
+            EXPECT_EQ(ui.messages.lastText(), QStringLiteral("Clone \"Office\"?"));
+        }
+        EXPECT_EQ(Rows(screen),
+            QStringList({ QStringLiteral("Clone of :Office|Avery 5160  Address"),
+                QStringLiteral("Clone of :Office|Avery 5160  Address"),
+                QStringLiteral("Office|Avery 5160  Address") }));
+        EXPECT_EQ(DesignFiles(),
+            QStringList({ QStringLiteral("BIN00001.L"), QStringLiteral("BIN00002.L"), QStringLiteral("BIN00003.L") }));
+
+        Highlight(screen, QStringLiteral("Office"));
+        ui.messages.setNextAnswer(TAnswer::Yes);
+        clickButton(&screen, "DeleteButton");
+        EXPECT_EQ(ui.messages.shown().last().caption, QStringLiteral("DELETE"));
+        EXPECT_EQ(ui.messages.lastText(), QStringLiteral("Delete \"Office\"?"));
+        EXPECT_EQ(Rows(screen).size(), 2);
+        EXPECT_EQ(DesignFiles(), QStringList({ QStringLiteral("BIN00002.L"), QStringLiteral("BIN00003.L") }));
+    });
+}
+
+TEST_F(PrintLabelsTest, OnlyTheCurrentRecordTakesPresortAway)
+{
+    AddLayout(QStringLiteral("Office"), labels::TLabelGeometry {});
+    WithScreen([&](TLabelSetupScreen& screen) {
+        auto* presort = child<QCheckBox>(&screen, "PresortCheck");
+        // No filter is set: the filter choice is off and all records it is.
+        EXPECT_FALSE(child<QWidget>(&screen, "rbQFilter")->isEnabled());
+        EXPECT_TRUE(child<QRadioButton>(&screen, "rbQAll")->isChecked());
+
+        clickToggle(presort);
+        EXPECT_TRUE(screen.Options().Presort());
+        clickToggle(child<QRadioButton>(&screen, "rbOnlyThis"));
+        EXPECT_FALSE(presort->isChecked());
+        EXPECT_FALSE(presort->isEnabled());
+        clickToggle(child<QRadioButton>(&screen, "rbQAll"));
+        EXPECT_TRUE(presort->isEnabled());
+        EXPECT_FALSE(presort->isChecked());
+        clickToggle(presort);
+        clickToggle(child<QCheckBox>(&screen, "StartCurrentCheck"));
+        EXPECT_TRUE(presort->isChecked());
+        EXPECT_FALSE(screen.Options().PresortDone());
+    });
+}
+
+TEST_F(PrintLabelsTest, RecordButtonsMoveThroughTheAddressesAndFirstRestartsCounters)
+{
+    addRecord(
+        { { QStringLiteral("LNAME"), QStringLiteral("Clark") }, { QStringLiteral("CITY"), QStringLiteral("Albany") } });
+    AddLayout(QStringLiteral("Office"), labels::TLabelGeometry {});
+    WithScreen([&](TLabelSetupScreen& screen) {
+        Design(screen, "ModifyButton", [&](labels::TLabelDesignScreen& designer) {
+            auto* counter = static_cast<design::TGCounterLabel*>(
+                designer.Panel().Objects().Add(std::make_unique<design::TGCounterLabel>(designer.Owner())));
+            counter->SetBounds(10, 10, 80, 20);
+            designer.Panel().AdoptObjects();
+            clickButton(&designer, "FirstButton");
+            const int start = counter->CurrentValue();
+            const QString first = table().FieldAsString(u"LNAME");
+            clickButton(&designer, "NextButton");
+            EXPECT_EQ(counter->CurrentValue(), start + 1);
+            EXPECT_NE(table().FieldAsString(u"LNAME"), first);
+            clickButton(&designer, "LastButton");
+            EXPECT_EQ(counter->CurrentValue(), start + 2);
+            clickButton(&designer, "FirstButton");
+            EXPECT_EQ(counter->CurrentValue(), start);
+            EXPECT_EQ(table().FieldAsString(u"LNAME"), first);
+        });
+    });
+}
+
+TEST_F(PrintLabelsTest, PickerTogglesPosition250OfATenByThirtySheet)
+{
+    labels::TLabelGeometry tiny;
+    tiny.across = 10;
+    tiny.down = 30;
+    tiny.height = 0.3;
+    tiny.width = 0.5;
+    tiny.horizPitch = 0.8;
+    tiny.vertPitch = 0.35;
+    tiny.leftMargin = 0.25;
+    tiny.topMargin = 0.3;
+    AddLayout(QStringLiteral("Tiny"), tiny);
+    WithScreen([&](TLabelSetupScreen& screen) {
+        whenModalNamed("SelectSpecificLabels", [&](QWidget* opened) {
+            auto& picker = *static_cast<labels::TSelectSpecificLabels*>(opened);
+            labels::TLabelSheetPicture& picture = picker.Picture();
+            const QRect position = labels::PickerPositionRect(tiny, 249, picture.PixelsPerInch());
+            ASSERT_FALSE(position.isEmpty());
+            QTest::mouseClick(&picture, Qt::LeftButton, {}, position.center());
+            EXPECT_FALSE(picker.Picks().mask.test(249));
+            EXPECT_TRUE(picker.Picks().mask.test(248));
+            QTest::mouseClick(&picture, Qt::LeftButton, {}, position.center());
+            EXPECT_TRUE(picker.Picks().mask.test(249));
+            QTest::mouseClick(&picture, Qt::LeftButton, {}, position.center());
+
+            clickButton(&picker, "NoneButton");
+            clickButton(&picker, "OKButton");
+            EXPECT_EQ(ui.messages.lastText(), QStringLiteral("You must select at least one card to print"));
+            EXPECT_TRUE(picker.isVisible());
+            clickButton(&picker, "AllButton");
+            EXPECT_TRUE(picker.Picks().mask.test(299));
+            QTest::mouseClick(&picture, Qt::LeftButton, {}, position.center());
+            clickButton(&picker, "OKButton");
+        });
+        clickButton(&screen, "PrintNow");
+        // The screen keeps the positions for the next run.
+        EXPECT_FALSE(screen.Picks().mask.test(249));
+        EXPECT_TRUE(screen.Picks().mask.test(250));
+    });
+}
+
+} // namespace
+} // namespace labels_gui

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "support/temp_dir.h"
+#include "ui/scripted_services.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QString>
+#include <QTest>
+#include <QWidget>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace labels_gui {
+
+// Runs `action` on the modal window of that object name once it is up, so
+// that a chain of dialogs opened one after the other is driven in order.
+void whenModalNamed(const char* objectName, std::function<void(QWidget*)> action);
+
+// Clicks the named button of a window, which must be visible and enabled.
+void clickButton(QWidget* window, const char* objectName);
+
+// Clicks a check box or radio button on its box: a click beyond its text
+// misses it, as it would miss for a user.
+void clickToggle(QAbstractButton* button);
+
+template <typename T> T* child(QWidget* window, const char* objectName)
+{
+    T* found = window->findChild<T*>(QString::fromLatin1(objectName));
+    EXPECT_NE(found, nullptr) << objectName;
+    return found;
+}
+
+// A sysdata folder with a small stock catalogue, and a settings file,
+// for the dialogs and the design screen on their own.
+class LabelWindowsTest : public ::testing::Test {
+protected:
+    LabelWindowsTest();
+
+    QString home() const { return QString::fromStdString(dir.path()) + QLatin1Char('/'); }
+    QString sysdata() const { return home() + QStringLiteral("sysdata/"); }
+    QString iniPath() const { return home() + QStringLiteral("QUORVL.ini"); }
+
+    testing_support::TempDir dir;
+    quorvel::TScriptedServices ui;
+};
+
+// The catalogue rows the tests choose from (see the fixture).
+void BuildTestCatalogue(const QString& sysdataFolder);
+
+} // namespace labels_gui
