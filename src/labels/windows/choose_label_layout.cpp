@@ -32,4 +32,9 @@ void TChooseLabelLayout::OKButtonClick()
     done(SelectFromTemplate->isChecked() ? kFromTemplate : kEnterManually);
 }
 
+void TChooseLabelLayout::reject()
+{
+    done(kResultCancel);
+}
+
 } // namespace labels

@@ -19,6 +19,10 @@ public:
 
     explicit TChooseLabelLayout(QWidget* parent = nullptr);
 
+protected:
+    // Escape is Cancel: result 2.
+    void reject() override;
+
 private:
     void OKButtonClick();
 

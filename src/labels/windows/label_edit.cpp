@@ -179,4 +179,9 @@ void TLabelEdit::OKButtonClick()
     done(kResultOk);
 }
 
+void TLabelEdit::reject()
+{
+    done(kResultCancel);
+}
+
 } // namespace labels

@@ -27,6 +27,10 @@ public:
     // After Ok: the geometry in inches with its paper and shape codes.
     const TLabelGeometry& Geometry() const { return accepted_; }
 
+protected:
+    // Escape is Cancel: result 2.
+    void reject() override;
+
 private:
     struct TLengthBox {
         TLabelEditValues::TLength member;

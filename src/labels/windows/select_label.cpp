@@ -191,4 +191,9 @@ void TSelectLabel::OKButtonClick()
     done(kResultOk);
 }
 
+void TSelectLabel::reject()
+{
+    done(kResultCancel);
+}
+
 } // namespace labels

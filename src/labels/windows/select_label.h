@@ -38,6 +38,8 @@ public:
     const std::vector<TLabelStock>& ShownStocks() const { return shown_; }
 
 protected:
+    // Escape is Cancel: result 2.
+    void reject() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

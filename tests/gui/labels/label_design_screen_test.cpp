@@ -102,6 +102,19 @@ TEST_F(DesignScreenTest, EachToolSetsItsSurfaceState)
     EXPECT_FALSE(screen->Changed());
 }
 
+TEST_F(DesignScreenTest, TogglesReachTheSurface)
+{
+    Open();
+    EXPECT_FALSE(Panel().DisplayDataValues()) << "field names at first";
+    QTest::mouseClick(Toggle("ShowFieldNamesButton"), Qt::LeftButton);
+    EXPECT_TRUE(Panel().DisplayDataValues());
+    QTest::mouseClick(Toggle("ShowGrid"), Qt::LeftButton);
+    EXPECT_TRUE(Panel().ShowGrid());
+    QTest::mouseClick(Toggle("SnapToGrid"), Qt::LeftButton);
+    EXPECT_TRUE(Panel().SnapToGrid());
+    EXPECT_FALSE(Toggle("ShowArt")->isEnabled()) << "the layout has no stock picture";
+}
+
 TEST_F(DesignScreenTest, PostNetToolRefusedOnANarrowLabel)
 {
     Open(); // 2.625 inches wide

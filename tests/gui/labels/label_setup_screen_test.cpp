@@ -22,6 +22,7 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -101,7 +102,7 @@ protected:
     }
 
     // A layout put into LABEL.DBF before the screen opens.
-    void AddLayout(const QString& name, const labels::TLabelGeometry& geometry)
+    void AddLayout(const QString& name, const labels::TLabelGeometry& geometry, bool byHand = false)
     {
         xbase::TApollo engine;
         quorvel::TDataset table(engine);
@@ -109,6 +110,8 @@ protected:
         labels::TLabelLayout layout = labels::NewLabelLayout();
         layout.description = name;
         layout.stock.geometry = geometry;
+        if (byHand)
+            layout.stock = labels::UserDefinedStock(geometry);
         design::TGDesignOwner owner;
         design::TGSurfaceObjects objects { design::TGClassSet::LabelSurface() };
         const quorvel::TTableResult saved
@@ -177,7 +180,15 @@ TEST_F(PrintLabelsTest, NewSaveModifyCloneAndDeleteKeepRowsAndFilesInStep)
 TEST_F(PrintLabelsTest, OnlyTheCurrentRecordTakesPresortAway)
 {
     AddLayout(QStringLiteral("Office"), labels::TLabelGeometry {});
+    AddLayout(QStringLiteral("Hand made"), labels::TLabelGeometry {}, true);
+    // A presort list from an earlier session goes when the screen opens.
+    QFile leftOver(main().home().root() + QStringLiteral("PRESORT.PSL"));
+    ASSERT_TRUE(leftOver.open(QIODevice::WriteOnly));
+    leftOver.close();
     WithScreen([&](TLabelSetupScreen& screen) {
+        EXPECT_FALSE(leftOver.exists());
+        EXPECT_EQ(Rows(screen),
+            QStringList({ QStringLiteral("Hand made|[User Defined]"), QStringLiteral("Office|Avery 5160  Address") }));
         auto* presort = child<QCheckBox>(&screen, "PresortCheck");
         // No filter is set: the filter choice is off and all records it is.
         EXPECT_FALSE(child<QWidget>(&screen, "rbQFilter")->isEnabled());
