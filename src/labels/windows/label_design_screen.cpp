@@ -281,8 +281,12 @@ void TLabelDesignScreen::keyPressEvent(QKeyEvent* event)
         return;
     default:
         if (!(event->modifiers() & Qt::KeypadModifier)
-            || (event->key() != Qt::Key_Plus && event->key() != Qt::Key_Minus))
-            QCoreApplication::sendEvent(LabelPanel, event);
+            || (event->key() != Qt::Key_Plus && event->key() != Qt::Key_Minus)) {
+            // The selection frame moves the selection; the surface deletes it.
+            QWidget* target = LabelPanel->Handle().isVisible() ? static_cast<QWidget*>(&LabelPanel->Handle())
+                                                               : static_cast<QWidget*>(LabelPanel);
+            QCoreApplication::sendEvent(target, event);
+        }
     }
 }
 

@@ -15,6 +15,8 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QToolButton>
 
@@ -113,6 +115,35 @@ TEST_F(DesignScreenTest, TogglesReachTheSurface)
     QTest::mouseClick(Toggle("SnapToGrid"), Qt::LeftButton);
     EXPECT_TRUE(Panel().SnapToGrid());
     EXPECT_FALSE(Toggle("ShowArt")->isEnabled()) << "the layout has no stock picture";
+}
+
+TEST_F(DesignScreenTest, KeysScrollTheViewOrGoToTheSurface)
+{
+    labels::TLabelLayout large = labels::NewLabelLayout();
+    large.stock.geometry.width = 6.0;
+    large.stock.geometry.height = 6.0;
+    Open(large);
+    screen->resize(500, 300);
+    QApplication::setActiveWindow(screen.get());
+    auto* scroller = child<QScrollArea>(screen.get(), "SurfaceScroller");
+    QScrollBar* bar = scroller->verticalScrollBar();
+    ASSERT_GT(bar->maximum(), 0);
+    QTest::keyClick(screen.get(), Qt::Key_End);
+    EXPECT_EQ(bar->value(), bar->maximum());
+    QTest::keyClick(screen.get(), Qt::Key_PageUp);
+    EXPECT_EQ(bar->value(), bar->maximum() - bar->singleStep());
+    QTest::keyClick(screen.get(), Qt::Key_Home);
+    EXPECT_EQ(bar->value(), 0);
+
+    design::TGGraphicControl* barcode = AddPostNet();
+    Panel().SelectObject(barcode, false);
+    QTest::keyClick(screen.get(), Qt::Key_Delete);
+    EXPECT_EQ(Panel().Objects().Count(), 0);
+
+    // While the description is being typed in, the keys are the edit's.
+    child<QLineEdit>(screen.get(), "LabelSetupDescription")->setFocus();
+    QTest::keyClick(screen.get(), Qt::Key_End);
+    EXPECT_EQ(bar->value(), 0);
 }
 
 TEST_F(DesignScreenTest, PostNetToolRefusedOnANarrowLabel)

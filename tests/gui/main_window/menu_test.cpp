@@ -161,7 +161,7 @@ const TStateCase kStates[] = {
     { "mnuSortItem", false, false, true, false },
     { "mnuUtilitiesItem", false, false, true, false },
     { "mnuPrintItem", false, false, true, false },
-    { "mnuPrintLabels", false, false, false, false },
+    { "mnuPrintLabels", false, false, true, false },
     { "mnuExport", false, false, false, false },
     { "mnuImportAscii", false, false, false, false },
     { "mnuCountZip", false, false, false, false },
@@ -200,12 +200,12 @@ TEST_F(MenuTest, CommandsWithoutTheirWindowsStayVisibleAndDisabled)
     addThreeRecords();
     for (const char* name : { "mnuImportDbf", "mnuImportAscii", "mnuImportOlder1", "mnuImportOlder2", "mnuExport",
              "mnuCountZip", "mnuStateZip", "mnuConvertCase", "mnuDeleteRecords", "mnuSearchReplace", "mnuDuplicates",
-             "mnuPrintLabels", "mnuPrintLetters", "mnuPrintEnvelopes", "mnuPrintReports", "mnuPrintCurrentRecord" }) {
+             "mnuPrintLetters", "mnuPrintEnvelopes", "mnuPrintReports", "mnuPrintCurrentRecord" }) {
         const QAction* item = control<QAction>(QString::fromLatin1(name));
         EXPECT_TRUE(item->isVisible()) << name;
         EXPECT_FALSE(item->isEnabled()) << name;
     }
-    for (const char* name : { "LabelsButton", "LettersButton", "EnvelopesButton", "ReportsButton", "DialPhone1Button",
+    for (const char* name : { "LettersButton", "EnvelopesButton", "ReportsButton", "DialPhone1Button",
              "DialPhone2Button" }) {
         EXPECT_TRUE(visible(name)) << name;
         EXPECT_FALSE(enabled(name)) << name;
