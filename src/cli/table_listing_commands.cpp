@@ -23,7 +23,7 @@ int runInfo(const Invocation& inv)
     if (!parseOrReport(inv, {}, kInfoUsage, &args, &exitCode))
         return exitCode;
     TApollo table;
-    if (!openTable(table, args.positional[0], OpenMode::ReadOnly))
+    if (!openTable(table, args.positional[0], OpenMode::ReadOnly, TagUse::LooksOrRebuilds))
         return kFailed;
     xbase::WorkArea& area = *table.workArea();
     std::printf("Type: %s\nFields: %zu\n", tableTypeName(area.table()).c_str(), area.schema().size());
@@ -39,6 +39,8 @@ int runInfo(const Invocation& inv)
     }
     if (!area.indexProblem())
         std::fprintf(stderr, "quorvel-cli: warning: %s\n", area.indexProblem().message().c_str());
+    if (area.indexesSuspect())
+        std::fprintf(stderr, "quorvel-cli: warning: %s\n", notClosedProperlyMessage(args.positional[0]).c_str());
     return kOk;
 }
 

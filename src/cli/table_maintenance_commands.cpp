@@ -19,7 +19,7 @@ bool openForMaintenance(const Invocation& inv, const char* usage, TApollo& table
     if (!parseOrReport(inv, {}, usage, &args, exitCode))
         return false;
     *file = args.positional[0];
-    if (openTable(table, *file, OpenMode::Exclusive))
+    if (openTable(table, *file, OpenMode::Exclusive, TagUse::LooksOrRebuilds))
         return true;
     *exitCode = kFailed;
     return false;
