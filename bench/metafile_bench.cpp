@@ -4,7 +4,7 @@
 // the records and keeping the device context costs.
 #include "metafile_builder.h"
 
-#include "design/image_metafile.h"
+#include "picture/image_metafile.h"
 
 #include <QGuiApplication>
 #include <QImage>
@@ -96,7 +96,7 @@ void BM_MetafilePlayer(benchmark::State& state)
     const QByteArray file = Metafile(Shapes());
     const int side = static_cast<int>(state.range(0));
     for (auto _ : state) {
-        QImage image = design::metafile::RenderDrawing(file, QSize(side, side));
+        QImage image = picture::metafile::RenderDrawing(file, QSize(side, side));
         benchmark::DoNotOptimize(image);
     }
     Counters(state);

@@ -1,10 +1,12 @@
 // Reads the input as a design file and as a report design file. Whatever
-// reads must write back, read again and write the same bytes once more.
+// reads must write back, read again and write the same bytes once more. Each
+// write is prepared as the program prepares a save: the text that objects
+// took from a record is discarded first.
 
-#include "design/class_set.h"
-#include "design/design_owner.h"
-#include "design/label_object_filer.h"
-#include "design/surface_objects.h"
+#include "design/file/label_object_filer.h"
+#include "design/model/class_set.h"
+#include "design/model/design_owner.h"
+#include "design/model/surface_objects.h"
 
 #include <QByteArrayView>
 
@@ -21,8 +23,9 @@ void Require(bool condition)
         std::abort();
 }
 
-QByteArray EncodeOrAbort(const TGSurfaceObjects& surface)
+QByteArray EncodeOrAbort(TGSurfaceObjects& surface)
 {
+    surface.ClearAllData();
     QByteArray bytes;
     Require(TGLabelObjectFiler::EncodeObjects(surface.Objects(), bytes).IsOk());
     return bytes;
@@ -43,6 +46,8 @@ void CheckDesignFile(QByteArrayView input)
 
 QByteArray EncodeReportOrAbort(TGSurfaceObjects (&bands)[3], const TGReportData& data)
 {
+    for (TGSurfaceObjects& band : bands)
+        band.ClearAllData();
     QByteArray bytes;
     Require(TGLabelObjectFiler::EncodeReport(bands[0], bands[1], bands[2], data, bytes).IsOk());
     return bytes;

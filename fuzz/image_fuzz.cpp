@@ -2,11 +2,11 @@
 // and as every kind of picture a design file can hold. Nothing may crash,
 // and a decoded picture must survive being stored as a bitmap.
 
-#include "design/design_picture.h"
-#include "design/image_metafile.h"
-#include "design/image_picture.h"
-#include "design/pcx_decoder.h"
-#include "design/smart_image.h"
+#include "picture/image_metafile.h"
+#include "picture/image_picture.h"
+#include "picture/pcx_decoder.h"
+#include "picture/picture.h"
+#include "picture/smart_image.h"
 
 #include <QByteArray>
 #include <QImage>
@@ -14,7 +14,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-using namespace design;
+using namespace picture;
 
 namespace {
 
@@ -28,24 +28,24 @@ void CheckStoredAsBitmap(const QImage& image)
 {
     if (image.isNull())
         return;
-    const TGPicture picture = image_picture::BitmapPicture(image);
+    const picture::TGPicture picture = picture::image_picture::BitmapPicture(image);
     Require(picture.HasGraphic());
-    Require(image_picture::DecodeRaster(picture).size() == image.size());
+    Require(picture::image_picture::DecodeRaster(picture).size() == image.size());
 }
 
 void CheckPictureFiles(const QByteArray& input)
 {
-    const QImage pcx = DecodePcx(input);
+    const QImage pcx = picture::DecodePcx(input);
     CheckStoredAsBitmap(pcx);
     for (const char* extension : {"BMP", "JPG", "GIF", "TGA", "ICO", "XYZ"})
-        TSmartImage::DecodeFile(input, QString::fromLatin1(extension));
+        picture::TSmartImage::DecodeFile(input, QString::fromLatin1(extension));
 }
 
 void CheckStoredPictures(const QByteArray& input)
 {
-    image_picture::DecodeRaster(TGPicture::Bitmap(input));
-    image_picture::DecodeRaster(TGPicture::Icon(input));
-    const QSize size = metafile::PixelSize(input, 96);
+    picture::image_picture::DecodeRaster(picture::TGPicture::Bitmap(input));
+    picture::image_picture::DecodeRaster(picture::TGPicture::Icon(input));
+    const QSize size = picture::metafile::PixelSize(input, 96);
     Require(size.isEmpty() || (size.width() <= 16384 && size.height() <= 16384));
 }
 

@@ -3,8 +3,8 @@
 // the record players), and decodes it as a bitmap inside a record. Nothing
 // may crash, read outside the input or hang.
 
-#include "design/image_metafile.h"
-#include "design/metafile_dib.h"
+#include "picture/image_metafile.h"
+#include "picture/metafile_dib.h"
 
 #include <QByteArray>
 #include <QGuiApplication>
@@ -13,7 +13,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-using namespace design;
+using namespace picture;
 
 namespace {
 
@@ -77,7 +77,7 @@ QByteArray AsEmfRecords(const QByteArray& records)
 void Play(const QByteArray& file)
 {
     const QSize size(48, 40);
-    const QImage image = metafile::Render(file, size);
+    const QImage image = picture::metafile::Render(file, size);
     Require(image.isNull() || image.size() == size);
 }
 
@@ -90,6 +90,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Play(input);
     Play(AsWmfRecords(input));
     Play(AsEmfRecords(input));
-    metafile::DecodePackedDib(input);
+    picture::metafile::DecodePackedDib(input);
     return 0;
 }

@@ -2,9 +2,8 @@
 #include "app/output_services.h"
 #include "app/single_instance.h"
 #include "store/home_folder.h"
+#include "store/home_preparation.h"
 #include "store/ini_file.h"
-#include "store/supplied_data.h"
-#include "store/supplied_tables.h"
 #include "ui/qt_dialogs.h"
 #include "ui/qt_messages.h"
 #include "ui/services.h"
@@ -29,19 +28,15 @@ int main(int argc, char* argv[])
     TViewerHelp help;
     const TServicesScope services(messages, dialogs, help);
 
-    if (!home.prepare(suppliedDataFolder())) {
-        messages.error(nullptr, home.lastError());
+    const THomePreparation prepared = PrepareHomeFolder(home);
+    if (!prepared) {
+        messages.error(nullptr, prepared.failure);
         return 1;
     }
-    // The label stock and state/ZIP tables ship as text and become tables in
-    // the home folder the first time they are missing. Without them only the
-    // label designer and the state/ZIP check suffer, so start-up goes on.
-    if (const TTableResult built = BuildMissingSuppliedTables(home.sysdataFolder(), suppliedDataFolder()); !built) {
-        QStringList texts = built.messages;
-        if (!built.detail.isEmpty())
-            texts << built.detail;
-        messages.error(nullptr, texts.join(QStringLiteral("\r\n")));
-    }
+    // Without the supplied tables only the label designer and the state/ZIP
+    // check suffer, so start-up goes on after saying so.
+    if (!prepared.tableProblems.isEmpty())
+        messages.error(nullptr, prepared.tableProblems.join(QStringLiteral("\r\n")));
 
     QApplication::setOverrideCursor(Qt::WaitCursor);
     TAddressMain window(home.root());

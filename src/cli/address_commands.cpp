@@ -36,10 +36,7 @@ int failWithResult(const std::string& action, const TTableResult& result)
 
 int runCreate(const Invocation& inv)
 {
-    ParsedArguments args;
-    int exitCode = kOk;
-    if (!parseOrReport(inv, {}, kCreateUsage, &args, &exitCode))
-        return exitCode;
+    const ParsedArguments& args = inv.args;
     const QString path = qtext(args.positional[0]);
     const TSettings settings(THomeFolder(qtext(inv.home)).iniPath());
     xbase::TApollo engine;
@@ -93,12 +90,11 @@ bool storeValues(const std::map<QString, QString>& values, TDataset& dataset)
 
 int runAdd(const Invocation& inv)
 {
-    if (inv.args.empty())
-        return badUsage(kAddUsage, "the address file is missing");
-    const std::string& file = inv.args.front();
+    const std::vector<std::string>& words = inv.args.positional;
+    const std::string& file = words.front();
     std::map<QString, QString> values;
     std::string error;
-    if (!parseAssignments({inv.args.begin() + 1, inv.args.end()}, &values, &error))
+    if (!parseAssignments({words.begin() + 1, words.end()}, &values, &error))
         return badUsage(kAddUsage, error);
     xbase::TApollo engine;
     TAddressDataset dataset(engine);
@@ -149,8 +145,15 @@ std::vector<TagDefinition> requiredTagsOf(xbase::TApollo& table)
     return {};
 }
 
-const CommandRegistrar createCommand({"create", kCreateUsage, runCreate});
-const CommandRegistrar addCommand({"add", kAddUsage, runAdd});
+const CommandRegistrar createCommand({"create", kCreateUsage,
+                                      "A new address file and its 26 tags.\n"
+                                      "The field widths are those the settings file gives new files.",
+                                      {}, runCreate});
+const CommandRegistrar addCommand({"add", kAddUsage,
+                                   "Appends one address record.\n"
+                                   "FIELD is a stored field of an address record; the computed fields follow from\n"
+                                   "them, and MEMO is stored as the address window stores it.",
+                                   {.morePositional = true}, runAdd});
 const bool tagSourceRegistered = (registerTagSource(requiredTagsOf), true);
 
 } // namespace

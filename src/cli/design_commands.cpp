@@ -1,7 +1,7 @@
 // quorvel-cli design-show and design-copy: what a design file holds, and a
 // read-and-write-back through the same code as the designers.
 #include "cli/table_access.h"
-#include "design/design_file_tools.h"
+#include "design/file/design_file_tools.h"
 
 #include <cstdio>
 
@@ -24,10 +24,7 @@ int failWithStatus(const std::string& action, const design::TGFilerStatus& statu
 
 int runShow(const Invocation& inv)
 {
-    ParsedArguments args;
-    int exitCode = kOk;
-    if (!parseOrReport(inv, {}, kShowUsage, &args, &exitCode))
-        return exitCode;
+    const ParsedArguments& args = inv.args;
     QStringList lines;
     const design::TGFilerStatus status = design::DescribeDesignFile(qtext(args.positional[0]), lines);
     if (!status)
@@ -39,20 +36,20 @@ int runShow(const Invocation& inv)
 
 int runCopy(const Invocation& inv)
 {
-    ParsedArguments args;
-    int exitCode = kOk;
-    OptionSpec spec;
-    spec.positionalCount = 2;
-    if (!parseOrReport(inv, spec, kCopyUsage, &args, &exitCode))
-        return exitCode;
+    const ParsedArguments& args = inv.args;
     const design::TGFilerStatus status = design::CopyDesignFile(qtext(args.positional[0]), qtext(args.positional[1]));
     if (!status)
         return failWithStatus("cannot copy " + args.positional[0], status);
     return kOk;
 }
 
-const CommandRegistrar showCommand({"design-show", kShowUsage, runShow});
-const CommandRegistrar copyCommand({"design-copy", kCopyUsage, runCopy});
+const CommandRegistrar showCommand({"design-show", kShowUsage,
+                                    "The objects of a design file and their properties.\n"
+                                    "Per object a line CLASS NAME, then one line PROPERTY=VALUE per stored\n"
+                                    "property in file order.",
+                                    {}, runShow});
+const CommandRegistrar copyCommand({"design-copy", kCopyUsage, "Reads a design file into a surface and writes it back.",
+                                    {.positionalCount = 2}, runCopy});
 
 } // namespace
 } // namespace quorvel::cli

@@ -21,27 +21,13 @@ using xbase::TApollo;
 const char* const kFilterUsage =
     "filter FILE [--set BOX=VALUE ...] [--tagged] [--reverse] [--save F.FLT] [--load F.FLT] [--count] [--list]";
 
+// The 18 boxes of the filter form, by the field each one filters.
+const char* const kBoxNames =
+    "LNAME, FNAME, TITLE, ORG, STREET, STREET2, ZIP, CITY, STATE, COUNTRY, PHONE, PHONE2, FAX, EMAIL, DATE, CODES, "
+    "USER1, USER2";
+
 std::string utf8(const QString& text) { return text.toStdString(); }
 QString fromArgument(const std::string& text) { return QString::fromUtf8(text); }
-
-// "--set" may be given many times, which the shared parser refuses; its
-// values are taken out first and the rest is parsed as usual.
-bool takeBoxSettings(const std::vector<std::string>& args, std::vector<std::string>* rest,
-                     std::vector<std::string>* settings, std::string* error)
-{
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] != "--set") {
-            rest->push_back(args[i]);
-            continue;
-        }
-        if (i + 1 >= args.size()) {
-            *error = "--set needs BOX=VALUE";
-            return false;
-        }
-        settings->push_back(args[++i]);
-    }
-    return true;
-}
 
 bool setBox(TFilterState& state, const std::string& assignment, std::string* error)
 {
@@ -49,8 +35,7 @@ bool setBox(TFilterState& state, const std::string& assignment, std::string* err
     const std::optional<TFilterBox> box =
         equals == std::string::npos ? std::nullopt : filterBoxNamed(fromArgument(assignment.substr(0, equals)));
     if (!box) {
-        *error = "--set needs BOX=VALUE with BOX one of LNAME, FNAME, TITLE, ORG, STREET, STREET2, ZIP, CITY, "
-                 "STATE, COUNTRY, PHONE, PHONE2, FAX, EMAIL, DATE, CODES, USER1, USER2; got " + assignment;
+        *error = std::string("--set needs BOX=VALUE with BOX one of ") + kBoxNames + "; got " + assignment;
         return false;
     }
     state.value(*box) = fromArgument(assignment.substr(equals + 1));
@@ -78,15 +63,14 @@ bool saveFilter(const std::string& path, const TFilterState& state)
 }
 
 // The filter form as the arguments fill it; false after reporting a problem.
-bool fillState(const ParsedArguments& args, const std::vector<std::string>& settings, TFilterState& state,
-               int* exitCode)
+bool fillState(const ParsedArguments& args, TFilterState& state, int* exitCode)
 {
-    if (args.values.count("--load") && !loadFilter(args.value("--load"), state)) {
+    if (args.given("--load") && !loadFilter(args.value("--load"), state)) {
         *exitCode = kFailed;
         return false;
     }
     std::string error;
-    for (const std::string& assignment : settings) {
+    for (const std::string& assignment : args.all("--set")) {
         if (!setBox(state, assignment, &error)) {
             *exitCode = badUsage(kFilterUsage, error);
             return false;
@@ -147,30 +131,32 @@ int applyAndPrint(const ParsedArguments& args, TFilterState& state, const QStrin
 
 int runFilter(const Invocation& inv)
 {
-    std::vector<std::string> rest, settings;
-    std::string error;
-    if (!takeBoxSettings(inv.args, &rest, &settings, &error))
-        return badUsage(kFilterUsage, error);
-    ParsedArguments args;
+    const ParsedArguments& args = inv.args;
     int exitCode = kOk;
-    const OptionSpec spec{{"--save", "--load"}, {"--tagged", "--reverse", "--count", "--list"}};
-    if (!parseOrReport({inv.home, rest}, spec, kFilterUsage, &args, &exitCode))
-        return exitCode;
     if (args.has("--count") && args.has("--list"))
         return badUsage(kFilterUsage, "--count and --list cannot be given together");
     TFilterState state;
-    if (!fillState(args, settings, state, &exitCode))
+    if (!fillState(args, state, &exitCode))
         return exitCode;
     const QString tagId = TSettings(THomeFolder(fromArgument(inv.home)).iniPath()).globalTagId();
     std::printf("%s\n", utf8(state.BuildQueryString(tagId)).c_str());
-    if (args.values.count("--save") && !saveFilter(args.value("--save"), state))
+    if (args.given("--save") && !saveFilter(args.value("--save"), state))
         return kFailed;
     if (!args.has("--count") && !args.has("--list"))
         return kOk;
     return applyAndPrint(args, state, tagId);
 }
 
-const CommandRegistrar filterCommand({"filter", kFilterUsage, runFilter});
+const CommandRegistrar filterCommand(
+    {"filter", kFilterUsage,
+     std::string("The filter form's expression, then the count or the records it selects.\n"
+                 "--load fills the boxes from a filter file first, --save keeps them in one. --set fills\n"
+                 "one box and may be given for several; BOX is the field the box filters, one of\n") +
+         kBoxNames + ".",
+     {.withValue = {"--save", "--load"},
+      .flags = {"--tagged", "--reverse", "--count", "--list"},
+      .repeatable = {"--set"}},
+     runFilter});
 
 } // namespace
 } // namespace quorvel::cli

@@ -6,28 +6,6 @@
 
 namespace quorvel::cli {
 
-int failWith(const std::string& message)
-{
-    std::fprintf(stderr, "quorvel-cli: %s\n", message.c_str());
-    return kFailed;
-}
-
-int badUsage(const std::string& usage, const std::string& error)
-{
-    std::fprintf(stderr, "quorvel-cli: %s\nusage: quorvel-cli %s\n", error.c_str(), usage.c_str());
-    return kBadUsage;
-}
-
-bool parseOrReport(const Invocation& inv, const OptionSpec& spec, const std::string& usage, ParsedArguments* out,
-                   int* exitCode)
-{
-    std::string error;
-    if (parseArguments(inv.args, spec, out, &error))
-        return true;
-    *exitCode = badUsage(usage, error);
-    return false;
-}
-
 std::string notClosedProperlyMessage(const std::string& file)
 {
     return notClosedProperlyText(QString::fromStdString(file)).toStdString() +

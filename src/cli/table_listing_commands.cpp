@@ -18,10 +18,7 @@ const char* const kCountUsage = "count FILE [--filter EXPR]";
 
 int runInfo(const Invocation& inv)
 {
-    ParsedArguments args;
-    int exitCode = kOk;
-    if (!parseOrReport(inv, {}, kInfoUsage, &args, &exitCode))
-        return exitCode;
+    const ParsedArguments& args = inv.args;
     TApollo table;
     if (!openTable(table, args.positional[0], OpenMode::ReadOnly, TagUse::LooksOrRebuilds))
         return kFailed;
@@ -47,7 +44,7 @@ int runInfo(const Invocation& inv)
 // Sets the query from a filter typed in UTF-8.
 bool applyFilter(TApollo& table, const ParsedArguments& args)
 {
-    if (!args.values.count("--filter"))
+    if (!args.given("--filter"))
         return true;
     std::string filter;
     if (!utf8ToWindows1252(args.value("--filter"), &filter)) {
@@ -62,7 +59,7 @@ bool applyFilter(TApollo& table, const ParsedArguments& args)
 
 bool chooseFields(TApollo& table, const ParsedArguments& args, std::vector<std::string>* fields)
 {
-    if (!args.values.count("--fields")) {
+    if (!args.given("--fields")) {
         for (int i = 1; i <= table.sx_FieldCount(); ++i)
             if (table.sx_FieldType(table.sx_FieldName(i)) != 'M')
                 fields->push_back(table.sx_FieldName(i));
@@ -80,7 +77,7 @@ bool chooseFields(TApollo& table, const ParsedArguments& args, std::vector<std::
 
 bool chooseOrder(TApollo& table, const ParsedArguments& args)
 {
-    if (!args.values.count("--order"))
+    if (!args.given("--order"))
         return true;
     const int order = table.sx_TagArea(args.value("--order"));
     if (order == 0) {
@@ -95,10 +92,7 @@ bool chooseOrder(TApollo& table, const ParsedArguments& args)
 
 int runList(const Invocation& inv)
 {
-    ParsedArguments args;
-    int exitCode = kOk;
-    if (!parseOrReport(inv, {{"--order", "--filter", "--fields"}, {"--all"}}, kListUsage, &args, &exitCode))
-        return exitCode;
+    const ParsedArguments& args = inv.args;
     xbase::TApolloEnv env;
     env.sx_SetDeleted(!args.has("--all"));
     TApollo table(env);
@@ -121,10 +115,7 @@ int runList(const Invocation& inv)
 
 int runCount(const Invocation& inv)
 {
-    ParsedArguments args;
-    int exitCode = kOk;
-    if (!parseOrReport(inv, {{"--filter"}, {}}, kCountUsage, &args, &exitCode))
-        return exitCode;
+    const ParsedArguments& args = inv.args;
     TApollo table;
     if (!openTable(table, args.positional[0], OpenMode::ReadOnly) || !applyFilter(table, args))
         return kFailed;
@@ -135,9 +126,18 @@ int runCount(const Invocation& inv)
     return kOk;
 }
 
-const CommandRegistrar infoCommand({"info", kInfoUsage, runInfo});
-const CommandRegistrar listCommand({"list", kListUsage, runList});
-const CommandRegistrar countCommand({"count", kCountUsage, runCount});
+const CommandRegistrar infoCommand({"info", kInfoUsage,
+                                    "The table's type, fields, record count and tags.\n"
+                                    "Fields with name, type, width and decimals; tags with name and key\n"
+                                    "expression; one per line.",
+                                    {}, runInfo});
+const CommandRegistrar listCommand({"list", kListUsage,
+                                    "The records the filter selects, as CSV.\n"
+                                    "In the tag's order (natural order without --order); the fields named (all\n"
+                                    "but the memo fields without --fields); deleted records only with --all.",
+                                    {.withValue = {"--order", "--filter", "--fields"}, .flags = {"--all"}}, runList});
+const CommandRegistrar countCommand({"count", kCountUsage, "The number of records the filter selects.",
+                                     {.withValue = {"--filter"}}, runCount});
 
 } // namespace
 } // namespace quorvel::cli

@@ -13,25 +13,18 @@ using xbase::TApollo;
 const char* const kPackUsage = "pack FILE";
 const char* const kReindexUsage = "reindex FILE";
 
-bool openForMaintenance(const Invocation& inv, const char* usage, TApollo& table, std::string* file, int* exitCode)
+bool openForMaintenance(const Invocation& inv, TApollo& table, std::string* file)
 {
-    ParsedArguments args;
-    if (!parseOrReport(inv, {}, usage, &args, exitCode))
-        return false;
-    *file = args.positional[0];
-    if (openTable(table, *file, OpenMode::Exclusive, TagUse::LooksOrRebuilds))
-        return true;
-    *exitCode = kFailed;
-    return false;
+    *file = inv.args.positional[0];
+    return openTable(table, *file, OpenMode::Exclusive, TagUse::LooksOrRebuilds);
 }
 
 int runPack(const Invocation& inv)
 {
     TApollo table;
     std::string file;
-    int exitCode = kOk;
-    if (!openForMaintenance(inv, kPackUsage, table, &file, &exitCode))
-        return exitCode;
+    if (!openForMaintenance(inv, table, &file))
+        return kFailed;
     ProgressBar bar("Packing", 1 + table.workArea()->orderCount());
     table.sx_SetGaugeHook([&bar](int percent) { return bar.update(percent); });
     const bool packed = table.sx_Pack();
@@ -56,9 +49,8 @@ int runReindex(const Invocation& inv)
 {
     TApollo table;
     std::string file;
-    int exitCode = kOk;
-    if (!openForMaintenance(inv, kReindexUsage, table, &file, &exitCode))
-        return exitCode;
+    if (!openForMaintenance(inv, table, &file))
+        return kFailed;
     xbase::WorkArea& area = *table.workArea();
     const std::vector<TagDefinition> required = requiredTags(table);
     if (area.orderCount() == 0 && required.empty()) {
@@ -77,8 +69,15 @@ int runReindex(const Invocation& inv)
     return rebuilt ? kOk : failWith("cannot rebuild the index of " + file + ": " + table.sx_LastError().message());
 }
 
-const CommandRegistrar packCommand({"pack", kPackUsage, runPack});
-const CommandRegistrar reindexCommand({"reindex", kReindexUsage, runReindex});
+const CommandRegistrar packCommand({"pack", kPackUsage,
+                                    "Removes the deleted records and rebuilds the tags.\n"
+                                    "A progress bar shows on a terminal.",
+                                    {}, runPack});
+const CommandRegistrar reindexCommand({"reindex", kReindexUsage,
+                                       "Rebuilds the tags.\n"
+                                       "The 26 of an address file, the one of a system table, else those its index\n"
+                                       "holds; a progress bar shows on a terminal.",
+                                       {}, runReindex});
 
 } // namespace
 } // namespace quorvel::cli

@@ -28,6 +28,8 @@ QString engineRefusal(const xbase::TApollo& table)
 
 } // namespace
 
+bool filterTooComplex(const QString& expression) { return expression.size() + kNotDeletedLength > kMaxQueryLength; }
+
 TFilterOutcome ApplyFilter(xbase::TApollo& table, TFilterState& state, const QString& tagId)
 {
     const QString expression = state.BuildQueryString(tagId);
@@ -35,7 +37,7 @@ TFilterOutcome ApplyFilter(xbase::TApollo& table, TFilterState& state, const QSt
         table.sx_Query(kNoFilterQuery);
         return {};
     }
-    if (expression.size() + kNotDeletedLength > kMaxQueryLength)
+    if (filterTooComplex(expression))
         return dropFilter(table, state, QLatin1String(kFilterTooComplex));
     const TCp1252Encoding encoded = toCp1252(expression);
     if (!encoded.ok())

@@ -17,6 +17,11 @@ inline constexpr const char* kNoFilterQuery = "!ISDEL";
 // "Sorry - filter is too complex.Please simplify it."
 extern const char* const kFilterTooComplex;
 
+// Whether a filter expression is too long to be the table's query: with the
+// " .and. !ISDEL" that follows it, it must stay within the engine's 255
+// characters. Such a filter is refused before it is compiled.
+bool filterTooComplex(const QString& expression);
+
 struct TFilterOutcome {
     quint32 count = 0; // records selected; 0 when no filter is set or it was dropped
     QString message;   // for an information box; empty when there is nothing to tell

@@ -14,7 +14,7 @@ namespace quorvel {
 // Builds each of the two tables that is missing from `sysdataFolder` out of
 // its CSV in `suppliedFolder` (falling back to a copy in `sysdataFolder`).
 // Tables already there are never touched: the state/ZIP table is the
-// user's to edit. Call it at start-up, after the home folder is prepared.
+// user's to edit. PrepareHomeFolder calls it once the folders are there.
 TTableResult BuildMissingSuppliedTables(const QString& sysdataFolder, const QString& suppliedFolder);
 
 // Builds one table at `tablePath` from `csvPath`, all or nothing: it is

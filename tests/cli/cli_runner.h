@@ -16,11 +16,16 @@ struct CliRun {
 };
 
 // Runs the built quorvel-cli with `args` (shell words), keeping its output,
-// its error text (through `errFile`) and its exit status.
+// its error text (through `errFile`) and its exit status. Every command
+// prepares its home folder; without --home that is a folder beside
+// `errFile`, never the home of the user running the tests.
 inline CliRun runCli(const std::string& args, const std::string& errFile)
 {
     CliRun run;
-    FILE* pipe = popen((std::string(QUORVEL_CLI_PATH) + " " + args + " 2>" + errFile).c_str(), "r");
+    const std::string defaultHome = errFile.substr(0, errFile.find_last_of('/') + 1) + "default-home";
+    const std::string command =
+        "QUORVEL_HOME='" + defaultHome + "' " + QUORVEL_CLI_PATH + " " + args + " 2>" + errFile;
+    FILE* pipe = popen(command.c_str(), "r");
     if (!pipe)
         return run;
     std::array<char, 4096> buf;

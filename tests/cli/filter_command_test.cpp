@@ -124,7 +124,7 @@ TEST_F(FilterCommandTest, BadUsageAndBadFilesAreRefused)
     } cases[] = {
         {{"--set", "MIDDLE=A"}, 2, "quorvel-cli: --set needs BOX=VALUE"},
         {{"--set", "LNAME"}, 2, "quorvel-cli: --set needs BOX=VALUE"},
-        {{"--set"}, 2, "quorvel-cli: --set needs BOX=VALUE"},
+        {{"--set"}, 2, "quorvel-cli: --set needs a value"},
         {{"--count", "--list"}, 2, "quorvel-cli: --count and --list cannot be given together"},
         {{"--load", dir_.file("damaged.FLT")}, 1, "quorvel-cli: The filter file "},
         {{"--load", dir_.file("filter.txt")}, 1, "quorvel-cli: Must be a Filter (.FLT) file"},

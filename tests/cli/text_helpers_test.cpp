@@ -72,4 +72,35 @@ TEST(ArgumentsTest, OptionsFlagsAndMistakes)
     EXPECT_EQ(splitList("A,,B,"), (std::vector<std::string>{"A", "B"}));
 }
 
+TEST(ArgumentsTest, RepeatableOptionsKeepEveryValueInOrder)
+{
+    const OptionSpec spec{.withValue = {"--save"}, .flags = {"--count"}, .repeatable = {"--set"}};
+    ParsedArguments args;
+    std::string error;
+    ASSERT_TRUE(parseArguments({"--set", "B=2", "f", "--set=A=1", "--save", "x", "--set", "B=3"}, spec, &args, &error))
+        << error;
+    EXPECT_EQ(args.all("--set"), (std::vector<std::string>{"B=2", "A=1", "B=3"}));
+    EXPECT_EQ(args.value("--save"), "x");
+    EXPECT_TRUE(args.all("--nothing").empty());
+    EXPECT_FALSE(parseArguments({"f", "--save", "x", "--save=y"}, spec, &args, &error));
+    EXPECT_EQ(error, "--save given twice");
+}
+
+TEST(ArgumentsTest, GlobalOptionsAreTakenOutWhereverTheyStand)
+{
+    const std::vector<std::vector<std::string>> sameMeaning = {
+        {"--home", "H", "list", "F", "--all"},
+        {"list", "--home", "H", "F", "--all"},
+        {"list", "F", "--all", "--home=H"},
+    };
+    for (const auto& words : sameMeaning) {
+        CommandLine line;
+        std::string error;
+        ASSERT_TRUE(splitCommandLine(words, &line, &error)) << error;
+        EXPECT_EQ(line.command, "list");
+        EXPECT_EQ(line.args, (std::vector<std::string>{"F", "--all"}));
+        EXPECT_EQ(line.globals.home, "H");
+    }
+}
+
 } // namespace

@@ -3,11 +3,11 @@
 // and the arrow keys, aligning, locking, copying and pasting, and saving a
 // design while zoomed.
 
-#include "design/design_owner.h"
-#include "design/label_shapes.h"
-#include "design/panel_label.h"
-#include "surface_mouse.h"
+#include "design/model/design_owner.h"
+#include "design/model/label_shapes.h"
+#include "design/panels/panel_label.h"
 #include "support/temp_dir.h"
+#include "surface_mouse.h"
 #include "ui/scripted_services.h"
 
 #include <QAction>

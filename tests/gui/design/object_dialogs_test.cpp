@@ -1,11 +1,11 @@
 // "Select Field" and "Symbol Selector" opened from the objects' menus and
 // answered as a user would, and the choices behind them.
 
-#include "design/data_label.h"
-#include "design/dialog_font.h"
-#include "design/memo_label.h"
-#include "design/symbol_choice.h"
-#include "design/text_labels.h"
+#include "design/dialogs/symbol_choice.h"
+#include "design/model/data_label.h"
+#include "design/model/dialog_font.h"
+#include "design/model/memo_label.h"
+#include "design/model/text_labels.h"
 #include "object_menu_fixture.h"
 
 #include <QDialog>

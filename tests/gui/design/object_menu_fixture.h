@@ -3,12 +3,12 @@
 // A label surface whose objects are right-clicked as a user would: the
 // menu that opens, the items in it, and the dialogs its commands open.
 
-#include "design/design_owner.h"
-#include "design/field_choice.h"
-#include "design/panel_label.h"
-#include "design/record_values.h"
-#include "surface_mouse.h"
+#include "design/dialogs/field_choice.h"
+#include "design/model/design_owner.h"
+#include "design/model/record_values.h"
+#include "design/panels/panel_label.h"
 #include "support/temp_dir.h"
+#include "surface_mouse.h"
 #include "ui/scripted_services.h"
 
 #include <QStringList>

@@ -1,17 +1,17 @@
 // Right-clicking design objects on a label surface: the items each class
 // offers, and the commands a user chooses from them.
 
-#include "design/address_label.h"
-#include "design/counter_label.h"
-#include "design/data_label.h"
-#include "design/date_time_label.h"
-#include "design/fim_barcode.h"
-#include "design/image_object.h"
-#include "design/label_shapes.h"
-#include "design/line_shape.h"
-#include "design/memo_label.h"
-#include "design/postnet.h"
-#include "design/text_labels.h"
+#include "design/model/address_label.h"
+#include "design/model/counter_label.h"
+#include "design/model/data_label.h"
+#include "design/model/date_time_label.h"
+#include "design/model/fim_barcode.h"
+#include "design/model/image_object.h"
+#include "design/model/label_shapes.h"
+#include "design/model/line_shape.h"
+#include "design/model/memo_label.h"
+#include "design/model/postnet.h"
+#include "design/model/text_labels.h"
 #include "object_menu_fixture.h"
 
 #include <QAction>

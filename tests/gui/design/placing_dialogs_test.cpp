@@ -2,8 +2,8 @@
 // the same dialog its menu opens; the field dialog lists a real address
 // file's fields.
 
-#include "design/address_record.h"
-#include "design/data_label.h"
+#include "design/model/address_record.h"
+#include "design/model/data_label.h"
 #include "object_menu_fixture.h"
 #include "store/address_dataset.h"
 #include "store/address_file.h"

@@ -1,9 +1,9 @@
 // Report bands refuse the objects that do not belong in them.
 
-#include "design/design_owner.h"
-#include "design/panel_report.h"
-#include "surface_mouse.h"
+#include "design/model/design_owner.h"
+#include "design/panels/panel_report.h"
 #include "support/temp_dir.h"
+#include "surface_mouse.h"
 #include "ui/scripted_services.h"
 
 #include <gtest/gtest.h>

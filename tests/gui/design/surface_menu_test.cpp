@@ -1,12 +1,12 @@
 // The other object dialogs reached from the objects' menus, and the
 // surface's own menu on a right click where there is no object.
 
-#include "design/address_label.h"
-#include "design/counter_label.h"
-#include "design/data_label.h"
-#include "design/label_shapes.h"
-#include "design/multi_line_label.h"
-#include "design/text_labels.h"
+#include "design/model/address_label.h"
+#include "design/model/counter_label.h"
+#include "design/model/data_label.h"
+#include "design/model/label_shapes.h"
+#include "design/model/multi_line_label.h"
+#include "design/model/text_labels.h"
 #include "object_menu_fixture.h"
 
 #include <QAction>

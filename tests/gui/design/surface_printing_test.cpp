@@ -1,8 +1,8 @@
 // Print drivers: every object prints at the page offset, back to front and
 // at actual size however the design is zoomed on the screen; counters step.
 
-#include "design/design_owner.h"
-#include "design/panel_label.h"
+#include "design/model/design_owner.h"
+#include "design/panels/panel_label.h"
 #include "output/report_filer.h"
 #include "support/temp_dir.h"
 #include "ui/scripted_services.h"

@@ -43,7 +43,7 @@ bool havePythonModule(const std::string& module)
 
 std::string script(const std::string& name) { return testing_support::sourceDir() + "/tests/xbase/dbf/" + name; }
 
-TEST(InteropTest, ReadsAFoxProTableWrittenByPythonDbf)
+TEST(TableInteropTest, ReadsAFoxProTableWrittenByPythonDbf)
 {
     if (!havePythonModule("dbf"))
         GTEST_SKIP() << "python3 with the dbf module (Debian package python3-dbf) is not installed";
@@ -64,7 +64,7 @@ TEST(InteropTest, ReadsAFoxProTableWrittenByPythonDbf)
     EXPECT_EQ(readRows(*table), expected);
 }
 
-TEST(InteropTest, PythonDbfreadReadsOurTable)
+TEST(TableInteropTest, PythonDbfreadReadsOurTable)
 {
     if (!havePythonModule("dbfread"))
         GTEST_SKIP() << "python3 with the dbfread module (Debian package python3-dbfread) is not installed";

@@ -59,7 +59,7 @@ std::string ourTagOrder(xbase::WorkArea& area, const std::string& tag)
 
 // The same file as closed cleanly, and as a crashed session leaves it: with
 // the stale mark in its index header, which other readers must ignore.
-class InteropTest : public ::testing::TestWithParam<bool> {
+class EngineInteropTest : public ::testing::TestWithParam<bool> {
 protected:
     static void SetUpTestSuite()
     {
@@ -85,17 +85,17 @@ protected:
     static testing_support::TempDir* marked_;
 };
 
-testing_support::TempDir* InteropTest::clean_ = nullptr;
-testing_support::TempDir* InteropTest::marked_ = nullptr;
+testing_support::TempDir* EngineInteropTest::clean_ = nullptr;
+testing_support::TempDir* EngineInteropTest::marked_ = nullptr;
 
-TEST_P(InteropTest, OurOpenSeesTheMarkExactlyWhenItIsThere)
+TEST_P(EngineInteropTest, OurOpenSeesTheMarkExactlyWhenItIsThere)
 {
     auto area = openArea(path(), {}, xbase::OpenMode::ReadOnly);
     ASSERT_TRUE(area);
     EXPECT_EQ(area->indexesSuspect(), GetParam());
 }
 
-TEST_P(InteropTest, PerlXBaseReadsOurRecordsMemosAndEveryTag)
+TEST_P(EngineInteropTest, PerlXBaseReadsOurRecordsMemosAndEveryTag)
 {
     std::string tags;
     for (const auto& tag : quorvel::bench::addressTagSpecs())
@@ -116,7 +116,7 @@ TEST_P(InteropTest, PerlXBaseReadsOurRecordsMemosAndEveryTag)
     EXPECT_EQ(theirs, ours);
 }
 
-TEST_P(InteropTest, DbfreadReadsOurRecordsMemosAndKeyOrder)
+TEST_P(EngineInteropTest, DbfreadReadsOurRecordsMemosAndKeyOrder)
 {
     const std::string theirs =
         runCommand("/usr/bin/python3 " + kScripts + "/read_with_dbfread.py " + path() + " " + kFields + " 2>&1");
@@ -130,7 +130,7 @@ TEST_P(InteropTest, DbfreadReadsOurRecordsMemosAndKeyOrder)
     EXPECT_EQ(theirs, ours);
 }
 
-INSTANTIATE_TEST_SUITE_P(StaleMark, InteropTest, ::testing::Bool(),
+INSTANTIATE_TEST_SUITE_P(StaleMark, EngineInteropTest, ::testing::Bool(),
                          [](const ::testing::TestParamInfo<bool>& marked) { return marked.param ? "Marked" : "Clean"; });
 
 TEST(InteropWriteTest, WeReadATableWrittenByPythonDbf)
