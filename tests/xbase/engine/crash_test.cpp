@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <cctype>
 #include <functional>
+#include <ostream>
 #include <set>
 
 using namespace engine_test;
@@ -62,6 +63,9 @@ struct Change {
     Names before;
     Names after;
 };
+
+// Names the change in test listings instead of dumping its bytes.
+void PrintTo(const Change& change, std::ostream* out) { *out << change.name; }
 
 const std::vector<Change>& changes()
 {
