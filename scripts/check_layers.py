@@ -30,8 +30,10 @@ LAYERS = {
     "design/surface": ["design/file"],
     "design/dialogs": ["design/model", "ui"],
     "design/panels": ["design/surface", "design/dialogs"],
-    "app": ["design/panels"],
-    "cli": ["design/surface"],
+    "labels": ["design/surface"],
+    "labels/windows": ["labels", "design/panels"],
+    "app": ["design/panels", "labels/windows"],
+    "cli": ["labels"],
 }
 
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"')

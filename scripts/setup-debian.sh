@@ -6,7 +6,7 @@ export DEBIAN_FRONTEND=noninteractive
 
 packages=(
   # toolchain
-  build-essential cmake ninja-build pkg-config git ccache
+  build-essential cmake ninja-build pkg-config git ccache lld
   # Qt 6
   qt6-base-dev qt6-base-dev-tools qt6-serialport-dev libgl-dev
   qt6-image-formats-plugins
