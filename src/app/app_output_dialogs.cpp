@@ -60,6 +60,16 @@ bool printsAllPages(const output::TPrintOptions& options)
 
 void TAppOutputDialogs::ShowError(const QString& text) { TServices::messages().error(dialogParent(), text); }
 
+void TAppOutputDialogs::ShowInformation(const QString& text)
+{
+    TServices::messages().information(dialogParent(), text);
+}
+
+bool TAppOutputDialogs::AskQuestion(const QString& text, const QString& caption)
+{
+    return TServices::messages().question(dialogParent(), text, caption);
+}
+
 bool TAppOutputDialogs::AskPrinterSetup(output::TRPDevice& device)
 {
     QPrinter printer;

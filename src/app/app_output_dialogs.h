@@ -14,6 +14,8 @@ namespace quorvel {
 class TAppOutputDialogs : public output::TOutputDialogs {
 public:
     void ShowError(const QString& text) override;
+    void ShowInformation(const QString& text) override;
+    bool AskQuestion(const QString& text, const QString& caption) override;
     bool AskPrinterSetup(output::TRPDevice& device) override;
     bool AskPrintOptions(output::TRPDevice& device, output::TPrintOptions& options) override;
     std::optional<QString> AskPdfFileName(const QString& suggestedName) override;

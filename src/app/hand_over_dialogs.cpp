@@ -1,19 +1,32 @@
 #include "app/hand_over_dialogs.h"
 
 #include "app/main_window.h"
+#include "app/output_services.h"
 #include "labels/windows/label_setup_screen.h"
 
 namespace quorvel {
 
 namespace {
 
+constexpr int kPreviewLabelsHelp = labels::TLabelSetupScreen::kHelpContext;
+
 std::unique_ptr<QDialog> makeLabelSetupScreen(THandOverContext& c)
 {
     if (!c.systemTable)
         return nullptr;
+    // The program installs its output services at start; without them (a
+    // window made on its own) the engine still speaks through the
+    // program's message boxes.
+    static TAppOutputDialogs fallbackDialogs;
+    TOutputServices* services = TOutputServices::current();
+    output::TOutputDialogs& dialogs = services ? services->dialogs() : fallbackDialogs;
+    auto preparePreview = [services](output::TPreviewForm& form) {
+        if (services)
+            services->preparePreview(form, kPreviewLabelsHelp);
+    };
     return std::make_unique<labels::TLabelSetupScreen>(
-        labels::TLabelSetupContext {
-            c.addresses, *c.systemTable, c.window.home(), c.window.settings().ini(), c.filterChoiceEnabled },
+        labels::TLabelSetupContext { c.addresses, *c.systemTable, c.window.home(), c.window.settings().ini(),
+            c.filterChoiceEnabled, dialogs, preparePreview },
         &c.window);
 }
 

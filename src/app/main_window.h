@@ -170,7 +170,7 @@ private:
 
     // Files (main_window_files.cpp)
     void OnOpenQVWFile(bool open);
-    bool rebuildIndexes();
+    bool rebuildIndexes(const QString& notice = QString());
     bool createAddressFile(const QString& path, const TNewFileFieldLengths& lengths);
     void showMessages(const QStringList& messages);
     void UpdateMRUList(const QString& path);

@@ -37,6 +37,11 @@ bool TAddressMain::OpenQVWDBF(const QString& path)
     if (!opened.ok) {
         showMessages(opened.messages);
         TServices::messages().information(this, unableToOpenText(path));
+    } else if (opened.notClosedProperly) {
+        // Tags that may miss changes are never shown as they are: the
+        // rebuild window says why; leaving it opens nothing.
+        if (!rebuildIndexes(notClosedProperlyText(path) + QStringLiteral(" Its indexes are being rebuilt.")))
+            TableQVW.Close();
     } else if (!opened.indexValid) {
         if (!TServices::messages().question(this, indexRebuildQuestion(path), QStringLiteral("Warning"))
             || !rebuildIndexes())
@@ -139,7 +144,10 @@ bool TAddressMain::createAddressFile(const QString& path, const TNewFileFieldLen
 // The same "Rebuild Indexes" window as the menu command, so that the user
 // sees the work and can still decline it; the file opens only when the
 // rebuild left all its tags in place.
-bool TAddressMain::rebuildIndexes() { return RebuildOpenAddressFile(this, TableQVW) && CheckValidIndex(TableQVW); }
+bool TAddressMain::rebuildIndexes(const QString& notice)
+{
+    return RebuildOpenAddressFile(this, TableQVW, notice) && CheckValidIndex(TableQVW);
+}
 
 void TAddressMain::closeEvent(QCloseEvent* event)
 {

@@ -103,6 +103,8 @@ int runAdd(const Invocation& inv)
     const TAddressOpenResult opened = OpenQVWFile(qtext(file), dataset);
     if (!opened)
         return failWithResult("cannot open " + file, opened);
+    if (opened.notClosedProperly)
+        return failWith(notClosedProperlyMessage(file));
     if (!opened.indexValid)
         return failWith("the index of " + file + " is missing or incomplete; rebuild it with: quorvel-cli reindex " + file);
     if (!dataset.Insert() || !storeValues(values, dataset) || !dataset.Post()) {

@@ -1,15 +1,29 @@
 #include "cli/table_access.h"
 
+#include "store/address_names.h"
+
 #include <cstdio>
 
 namespace quorvel::cli {
 
-bool openTable(xbase::TApollo& table, const std::string& file, xbase::OpenMode mode)
+std::string notClosedProperlyMessage(const std::string& file)
 {
-    if (table.sx_Use(file, mode))
-        return true;
-    failWith("cannot open " + file + ": " + table.sx_LastError().message());
-    return false;
+    return notClosedProperlyText(QString::fromStdString(file)).toStdString() +
+           " Rebuild them with: quorvel-cli reindex " + file;
+}
+
+bool openTable(xbase::TApollo& table, const std::string& file, xbase::OpenMode mode, TagUse tags)
+{
+    if (!table.sx_Use(file, mode)) {
+        failWith("cannot open " + file + ": " + table.sx_LastError().message());
+        return false;
+    }
+    if (tags == TagUse::Reads && table.workArea()->indexesSuspect()) {
+        failWith(notClosedProperlyMessage(file));
+        table.sx_Close();
+        return false;
+    }
+    return true;
 }
 
 std::string tableTypeName(const xbase::DbfTable& table)

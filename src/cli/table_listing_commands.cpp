@@ -20,7 +20,7 @@ int runInfo(const Invocation& inv)
 {
     const ParsedArguments& args = inv.args;
     TApollo table;
-    if (!openTable(table, args.positional[0], OpenMode::ReadOnly))
+    if (!openTable(table, args.positional[0], OpenMode::ReadOnly, TagUse::LooksOrRebuilds))
         return kFailed;
     xbase::WorkArea& area = *table.workArea();
     std::printf("Type: %s\nFields: %zu\n", tableTypeName(area.table()).c_str(), area.schema().size());
@@ -36,6 +36,8 @@ int runInfo(const Invocation& inv)
     }
     if (!area.indexProblem())
         std::fprintf(stderr, "quorvel-cli: warning: %s\n", area.indexProblem().message().c_str());
+    if (area.indexesSuspect())
+        std::fprintf(stderr, "quorvel-cli: warning: %s\n", notClosedProperlyMessage(args.positional[0]).c_str());
     return kOk;
 }
 

@@ -16,7 +16,7 @@ const char* const kReindexUsage = "reindex FILE";
 bool openForMaintenance(const Invocation& inv, TApollo& table, std::string* file)
 {
     *file = inv.args.positional[0];
-    return openTable(table, *file, OpenMode::Exclusive);
+    return openTable(table, *file, OpenMode::Exclusive, TagUse::LooksOrRebuilds);
 }
 
 int runPack(const Invocation& inv)

@@ -50,14 +50,6 @@ int PickerPositionAt(const TLabelGeometry& geometry, QPoint point, int pixelsPer
     return -1;
 }
 
-bool SelectsPositionOf(const TPositionMask& mask, const TLabelGeometry& geometry)
-{
-    for (int index = 0; index < geometry.PositionCount(); ++index)
-        if (mask.test(static_cast<std::size_t>(index)))
-            return true;
-    return false;
-}
-
 int ClampedStartPosition(int position, const TLabelGeometry& geometry)
 {
     return std::clamp(position, 1, std::max(1, geometry.PositionCount()));

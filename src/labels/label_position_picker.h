@@ -28,11 +28,6 @@ QRect PickerPositionRect(const TLabelGeometry& geometry, int index, int pixelsPe
 // The position under a point of the picture, or -1.
 int PickerPositionAt(const TLabelGeometry& geometry, QPoint point, int pixelsPerInch);
 
-// Whether the mask selects a position of this sheet. A mask kept from a
-// larger sheet may select only positions the sheet does not have, and a
-// run with it would print nothing but empty sheets.
-bool SelectsPositionOf(const TPositionMask& mask, const TLabelGeometry& geometry);
-
 // "Start at position" offers 1 up to the positions of one sheet; anything
 // outside that is brought back into it.
 int ClampedStartPosition(int position, const TLabelGeometry& geometry);

@@ -2,7 +2,7 @@
 
 namespace labels {
 
-void TLabelSetupOptions::Choose(TWhatToPrint what)
+void TLabelSetupOptions::Choose(TRecordChoice what)
 {
     what_ = what;
     if (!PresortAllowed())

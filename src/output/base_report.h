@@ -223,7 +223,7 @@ private:
     void startFirstPage();
     void beginPageOutput();
     void endPageOutput();
-    void finishJob();
+    void finishJob(bool failed);
     void resetPageState();
     void emitText(const QString& text, double x, TTextAlign align, double width);
     void emitShape(TShapeKind kind, double x1, double y1, double x2, double y2);

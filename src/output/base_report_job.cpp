@@ -99,10 +99,10 @@ void TBaseReport::RunJob()
     } catch (const EJobAborted&) {
         // AbortJob was called; the handler unwound to here on purpose.
     } catch (...) {
-        finishJob();
+        finishJob(true);
         throw;
     }
-    finishJob();
+    finishJob(false);
 }
 
 void TBaseReport::startFirstPage()
@@ -127,12 +127,14 @@ void TBaseReport::PrintBody()
 }
 
 // Ends the page and the document whatever happened before; a failure while
-// doing so still leaves the component idle and is passed on afterwards.
-void TBaseReport::finishJob()
+// doing so still leaves the component idle and is passed on afterwards. A
+// job that failed is abandoned like an aborted one: half a document must
+// not pass for a whole one.
+void TBaseReport::finishJob(bool failed)
 {
     std::exception_ptr failure;
     try {
-        if (!aborted_)
+        if (!aborted_ && !failed)
             fire(OnPrintFooter);
     } catch (const EJobAborted&) {
     } catch (...) {
@@ -144,7 +146,7 @@ void TBaseReport::finishJob()
         failure = failure ? failure : std::current_exception();
     }
     running_ = false;
-    EndDocument(aborted_ || failure != nullptr);
+    EndDocument(aborted_ || failed || failure != nullptr);
     fire(OnAfterPrint);
     if (failure)
         std::rethrow_exception(failure);

@@ -1,5 +1,8 @@
 #include "output/canvas_report.h"
 
+#include "output/output_error.h"
+#include "output/rp_device.h"
+
 namespace output {
 
 bool TCanvasReport::BeginDocument()
@@ -17,7 +20,8 @@ void TCanvasReport::BeginPage()
 void TCanvasReport::EndDocument(bool aborted)
 {
     painter_.reset();
-    session_.Close(aborted);
+    if (!session_.Close(aborted))
+        throw EReportError(QStringLiteral("The print job could not be finished on %1.").arg(Device().DeviceName()));
 }
 
 void TCanvasReport::EmitOp(TPageOp&& op)

@@ -23,6 +23,10 @@ public:
 
     // An error box with an Ok button.
     virtual void ShowError(const QString& text) = 0;
+    // A notice in an information box with an Ok button.
+    virtual void ShowInformation(const QString& text) = 0;
+    // A Yes/No question whose caption names the action; true for Yes.
+    virtual bool AskQuestion(const QString& text, const QString& caption) = 0;
     // Printer, paper, source and orientation for the device; true when the
     // user confirmed (the device then holds the choice).
     virtual bool AskPrinterSetup(TRPDevice& device) = 0;
@@ -36,6 +40,8 @@ public:
 class TQtOutputDialogs : public TOutputDialogs {
 public:
     void ShowError(const QString& text) override;
+    void ShowInformation(const QString& text) override;
+    bool AskQuestion(const QString& text, const QString& caption) override;
     bool AskPrinterSetup(TRPDevice& device) override;
     bool AskPrintOptions(TRPDevice& device, TPrintOptions& options) override;
     std::optional<QString> AskPdfFileName(const QString& suggestedName) override;

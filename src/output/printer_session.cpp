@@ -62,18 +62,20 @@ void TPrinterSession::BeginPage()
     }
 }
 
-void TPrinterSession::Close(bool aborted)
+bool TPrinterSession::Close(bool aborted)
 {
     if (painter_ && aborted && pdfFile_.isEmpty())
         printer_->abort();
     const bool started = painter_ != nullptr;
+    bool finished = true;
     if (painter_ && painter_->isActive())
-        painter_->end();
+        finished = painter_->end();
     painter_.reset();
     printer_.reset();
-    if (aborted && started && !pdfFile_.isEmpty())
+    if ((aborted || !finished) && started && !pdfFile_.isEmpty())
         QFile::remove(pdfFile_);
     pdfFile_.clear();
+    return finished || aborted;
 }
 
 TDeviceMapping TPrinterSession::Mapping(double scaleX, double scaleY) const

@@ -22,7 +22,8 @@ public:
     // EReportError when the printer or file cannot be opened.
     void BeginPage();
     // An aborted PDF is removed: half a document must not pass for a whole one.
-    void Close(bool aborted);
+    // False when the document could not be finished; a PDF is then removed too.
+    bool Close(bool aborted);
 
     QPainter* Painter() { return painter_.get(); }
     TDeviceMapping Mapping(double scaleX, double scaleY) const;

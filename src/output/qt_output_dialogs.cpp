@@ -10,12 +10,42 @@
 
 namespace output {
 
+namespace {
+
+// The program writes line breaks as CR LF or a lone CR; a message box wants LF.
+QString shownText(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
+} // namespace
+
 void TQtOutputDialogs::ShowError(const QString& text)
 {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Information"), QString(text).replace(QLatin1Char('\r'), QLatin1Char('\n')),
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Information"), shownText(text),
                     QMessageBox::Ok, QApplication::activeWindow());
     box.setObjectName(QStringLiteral("OutputErrorBox"));
     box.exec();
+}
+
+void TQtOutputDialogs::ShowInformation(const QString& text)
+{
+    QMessageBox box(QMessageBox::Information, QStringLiteral("Information"),
+                    shownText(text), QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.setObjectName(QStringLiteral("OutputNoticeBox"));
+    box.exec();
+}
+
+bool TQtOutputDialogs::AskQuestion(const QString& text, const QString& caption)
+{
+    QMessageBox box(QMessageBox::Question, caption, shownText(text),
+                    QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
+    box.setObjectName(QStringLiteral("OutputQuestionBox"));
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
 }
 
 bool TQtOutputDialogs::AskPrinterSetup(TRPDevice& device)

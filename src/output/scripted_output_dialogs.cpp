@@ -7,6 +7,22 @@ void TScriptedOutputDialogs::ShowError(const QString& text)
     errors.append(text);
 }
 
+void TScriptedOutputDialogs::ShowInformation(const QString& text)
+{
+    notices.append(text);
+}
+
+bool TScriptedOutputDialogs::AskQuestion(const QString& text, const QString&)
+{
+    asked.append(QStringLiteral("Question"));
+    questions.append(text);
+    if (questionAnswers.empty())
+        return false;
+    const bool answer = questionAnswers.front();
+    questionAnswers.pop_front();
+    return answer;
+}
+
 bool TScriptedOutputDialogs::AskPrinterSetup(TRPDevice& device)
 {
     asked.append(QStringLiteral("PrinterSetup"));

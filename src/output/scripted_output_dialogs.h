@@ -14,13 +14,18 @@ namespace output {
 class TScriptedOutputDialogs : public TOutputDialogs {
 public:
     QStringList errors;
-    QStringList asked; // "PrinterSetup", "PrintOptions", "PdfFileName"
+    QStringList notices;
+    QStringList questions; // each question's text
+    QStringList asked; // "PrinterSetup", "PrintOptions", "PdfFileName", "Question"
 
     std::deque<std::function<bool(TRPDevice&)>> setupAnswers;
     std::deque<std::optional<TPrintOptions>> printOptionAnswers;
     std::deque<std::optional<QString>> pdfFileNames;
+    std::deque<bool> questionAnswers; // No once they run out
 
     void ShowError(const QString& text) override;
+    void ShowInformation(const QString& text) override;
+    bool AskQuestion(const QString& text, const QString& caption) override;
     bool AskPrinterSetup(TRPDevice& device) override;
     bool AskPrintOptions(TRPDevice& device, TPrintOptions& options) override;
     std::optional<QString> AskPdfFileName(const QString& suggestedName) override;

@@ -106,14 +106,16 @@ TAddressOpenResult OpenQVWFile(const QString& path, TDataset& dataset)
 {
     TAddressOpenResult result;
     static_cast<TTableResult&>(result) = OpenTableFile(path, dataset);
-    if (result.ok)
+    if (result.ok) {
         result.indexValid = CheckValidIndex(dataset);
+        result.notClosedProperly = dataset.engine().workArea()->indexesSuspect();
+    }
     return result;
 }
 
 bool CheckValidIndex(TDataset& dataset)
 {
-    if (!dataset.Active())
+    if (!dataset.Active() || dataset.engine().workArea()->indexesSuspect())
         return false;
     for (const QLatin1String& tag : addressTagCheckOrder()) {
         if (dataset.engine().sx_TagArea(engineName(tag)) == 0)

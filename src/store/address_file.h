@@ -32,14 +32,19 @@ TTableResult BuildAddressIndexes(TDataset& dataset);
 TTableResult OpenTableFile(const QString& path, TDataset& dataset);
 
 // OpenTableFile, then CheckValidIndex. ok says whether the file opened;
-// indexValid whether its index is complete.
+// indexValid whether its index is complete and can be trusted;
+// notClosedProperly whether the index carries the mark of a session that
+// changed the file and never closed it (notClosedProperlyText), so that its
+// tags may miss changes whatever the tag check says.
 struct TAddressOpenResult : TTableResult {
     bool indexValid = false;
+    bool notClosedProperly = false;
 };
 TAddressOpenResult OpenQVWFile(const QString& path, TDataset& dataset);
 
 // Whether all 26 tags are present in the open file, looked up by name in
-// the fixed check order and stopping at the first absent one.
+// the fixed check order and stopping at the first absent one, and the index
+// was not left behind by a session that never closed the file.
 bool CheckValidIndex(TDataset& dataset);
 
 // The open file's folder with a trailing separator.

@@ -82,6 +82,12 @@ QString indexRebuildQuestion(const QString& path)
     return QStringLiteral("The index file for ") + path + QStringLiteral("\r\nis missing or invalid. Rebuild now?");
 }
 
+QString notClosedProperlyText(const QString& path)
+{
+    return QStringLiteral("The file ") + path +
+           QStringLiteral(" was not closed properly, so its indexes may not match its records.");
+}
+
 QString noDataPanelText() { return QStringLiteral("Please Open or Create a Quorvel Address file"); }
 
 QString mainWindowCaption(const QString& path) { return QStringLiteral("Quorvel - ") + path; }

@@ -35,6 +35,10 @@ TStartupAddressFile startupAddressFile(const QString& mostRecent, const QString&
 // The texts of opening a file in the main window.
 QString unableToOpenText(const QString& path);
 QString indexRebuildQuestion(const QString& path); // caption "Warning"
+// A file whose last session ended without closing it (a crash, a power cut,
+// a killed program): its tags may miss changes. Every front end says this
+// in these words and adds what it does about it.
+QString notClosedProperlyText(const QString& path);
 QString noDataPanelText();
 QString mainWindowCaption(const QString& path); // "Quorvel - " + path
 

@@ -1,6 +1,7 @@
 #include "store/browse_pages.h"
 
 #include "store/dataset.h"
+#include "store/query_selection.h"
 #include "xbase/apollo.h"
 
 #include <algorithm>
@@ -296,13 +297,7 @@ int TBrowsePages::walkToKnownRow(std::uint32_t recno)
 // Whether the query selects the record (deleted records never count).
 bool TBrowsePages::selected(std::uint32_t recno)
 {
-    xbase::TApollo& engine = dataset_.engine();
-    if (engine.sx_RecNo() != recno && !engine.sx_Go(recno))
-        return false;
-    if (engine.sx_Deleted())
-        return false;
-    const std::string query = engine.sx_DBFilter();
-    return query.empty() || engine.sx_EvalLogical(query);
+    return QuerySelectsRecord(dataset_.engine(), recno);
 }
 
 } // namespace quorvel

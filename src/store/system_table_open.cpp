@@ -44,12 +44,15 @@ bool indexFileExists(const QString& tablePath)
 }
 
 // A missing or unreadable index gets its one tag again, and an index file
-// without that tag gets it added. The table is usable without it, so a
-// failure here is not the open's failure.
+// without that tag gets it added; one left behind by a session that never
+// closed the table is built anew without a word, as the table is small.
+// The table is usable without it, so a failure here is not the open's
+// failure.
 void repairIndex(const TSystemTableInfo& info, TDataset& dataset)
 {
     xbase::TApollo& engine = dataset.engine();
-    const bool unreadable = !engine.workArea()->indexProblem().isOk();
+    const xbase::WorkArea& area = *engine.workArea();
+    const bool unreadable = !area.indexProblem().isOk() || area.indexesSuspect();
     const bool present = indexFileExists(dataset.filePath()) && engine.sx_TagArea(engineName(info.tagName)) != 0;
     if (present && !unreadable)
         return;

@@ -8,10 +8,19 @@
 
 namespace quorvel {
 
-TQVReindex::TQVReindex(TDataset& dataset, QWidget* parent)
-    : TRebuildDialog(QStringLiteral("Rebuild indexes for ") + dataset.tableName(),
-                     QStringLiteral("Records you have deleted are removed from this file for good, "
-                                    "and its indexes are built anew."),
+namespace {
+
+QString explanation(const QString& notice)
+{
+    const QString usual = QStringLiteral("Records you have deleted are removed from this file for good, "
+                                         "and its indexes are built anew.");
+    return notice.isEmpty() ? usual : notice + QStringLiteral("\n\n") + usual;
+}
+
+} // namespace
+
+TQVReindex::TQVReindex(TDataset& dataset, QWidget* parent, const QString& notice)
+    : TRebuildDialog(QStringLiteral("Rebuild indexes for ") + dataset.tableName(), explanation(notice),
                      rebuild_help::kRebuildIndexes, parent),
       dataset_(dataset)
 {
@@ -26,7 +35,7 @@ bool TQVReindex::runRebuild()
     return result.ok;
 }
 
-bool RebuildOpenAddressFile(QWidget* parent, TDataset& dataset)
+bool RebuildOpenAddressFile(QWidget* parent, TDataset& dataset, const QString& notice)
 {
     while (QApplication::overrideCursor())
         QApplication::restoreOverrideCursor();
@@ -35,7 +44,7 @@ bool RebuildOpenAddressFile(QWidget* parent, TDataset& dataset)
         return false;
     }
     dataset.DisableControls();
-    TQVReindex dialog(dataset, parent);
+    TQVReindex dialog(dataset, parent, notice);
     centreWindow(&dialog, parent);
     const bool rebuilt = dialog.exec() == QDialog::Accepted;
     dataset.EnableControls();

@@ -18,6 +18,12 @@ struct OpenIndex {
     std::unique_ptr<IndexFile> file;
     std::vector<TagKeys> orders;
     std::string unusable; // why some order cannot be kept current; empty when all can
+    // The file carried the stale mark when it was opened: a session that
+    // changed the table ended without closing it, so its tags may not match
+    // the records until they are rebuilt.
+    bool suspect = false;
+    // The stale mark is on the disk (set by this session or found there).
+    bool marked = false;
 
     // Compiles every tag of `file` against the table's fields.
     void compileOrders(const Schema& schema);

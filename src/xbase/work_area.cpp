@@ -47,6 +47,7 @@ Status WorkArea::openStructuralIndex(OpenMode mode)
         indexProblem_ = Status::corruption("index " + path + ": " + s.message());
         return Status::ok();
     }
+    index.suspect = index.marked = index.file->staleMark();
     index.compileOrders(table_->schema());
     indexes_.push_back(std::move(index)); // the first: nothing else is open yet
     return Status::ok();
@@ -58,6 +59,8 @@ Status WorkArea::close()
         return Status::ok();
     Status s = commit();
     Status flushed = flushIndexes();
+    if (s && flushed)
+        clearMarks();
     walker_.reset();
     indexes_.clear();
     buffer_.reset();

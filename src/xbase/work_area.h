@@ -48,6 +48,11 @@ public:
     // Why the structural index next to the table could not be opened; ok
     // when it opened or there is none.
     const Status& indexProblem() const { return indexProblem_; }
+    // Whether an open index file was left marked by a session that changed
+    // the table and never closed it (a crash, a killed process): its tags
+    // may not match the records. Rebuilding them (reindex, pack, zap, or
+    // removing the structural index) ends it.
+    bool indexesSuspect() const;
     Status indexTag(const std::string& name, const std::string& keyExpression, const std::string& forExpression = {});
     Status createIndexFile(const std::string& path, const std::string& keyExpression);
     Status reindex();
@@ -126,6 +131,9 @@ private:
 
     // editing
     Status writablePreconditions() const;
+    Status beginChange();
+    Status markIndex(OpenIndex& index);
+    void clearMarks();
     Status storeRecord();
     Status writeLocked();
     void refreshShared();
@@ -133,6 +141,7 @@ private:
     Status insertKeys();
     Status flushIndexes();
     Status rebuildAllOrders();
+    Status rebuildIndexFile(OpenIndex& index);
     Status buildOrder(OpenIndex& index, const TagInfo& info);
     Status fillSingleOrder(OpenIndex& index, const TagInfo& info);
     Status createStructuralIndex();
@@ -165,6 +174,7 @@ private:
     std::set<std::uint32_t> heldLocks_; // taken by lockRecord on a shared table
     bool bof_ = false;
     bool eof_ = true;
+    bool changing_ = false; // this session has begun changing the files
 };
 
 } // namespace xbase

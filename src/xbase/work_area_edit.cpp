@@ -63,6 +63,8 @@ Status WorkArea::appendRecords(const unsigned char* records, std::size_t count)
     Status s = commit();
     if (s)
         s = writablePreconditions();
+    if (s && count > 0)
+        s = beginChange();
     std::uint32_t first = 0;
     if (s && count > 0)
         s = table_->appendRecords(records, count, &first);
@@ -88,6 +90,8 @@ Status WorkArea::commit()
     if (!buffer_ || !buffer_->isDirty())
         return Status::ok();
     Status s = writablePreconditions();
+    if (s)
+        s = beginChange();
     if (s)
         s = buffer_->writeMemos();
     if (s)
@@ -206,6 +210,8 @@ Status WorkArea::pack()
     Status s = commit();
     if (s)
         s = writablePreconditions();
+    if (s)
+        s = beginChange();
     if (!s)
         return s;
     s = table_->pack([this](int percent) { return reportProgress(percent); });
@@ -217,6 +223,8 @@ Status WorkArea::zap()
     Status s = commit();
     if (s)
         s = writablePreconditions();
+    if (s)
+        s = beginChange();
     if (s)
         s = table_->zap();
     return s ? afterStructureChange() : s;

@@ -62,6 +62,8 @@ Status WorkArea::indexTag(const std::string& name, const std::string& keyExpress
     Status s = commit();
     if (s)
         s = writablePreconditions();
+    if (s)
+        s = beginChange();
     std::unique_ptr<Expression> key, condition;
     if (s)
         s = Expression::compile(keyExpression, schema(), &key);
@@ -97,7 +99,9 @@ Status WorkArea::createStructuralIndex()
     OpenIndex index;
     index.path = structuralIndexPathFor(table_->path());
     index.structural = true;
-    Status s = IndexFile::createCompound(index.path, &index.file);
+    // Created marked, as every file of a changing session is.
+    Status s = IndexFile::createCompound(index.path, &index.file, true);
+    index.marked = true;
     if (s)
         s = table_->setStructuralIndexFlag(true);
     if (!s)
@@ -120,6 +124,8 @@ Status WorkArea::createIndexFile(const std::string& path, const std::string& key
     Status s = commit();
     if (s)
         s = writablePreconditions();
+    if (s)
+        s = beginChange();
     std::unique_ptr<Expression> key;
     if (s)
         s = Expression::compile(keyExpression, schema(), &key);
@@ -129,8 +135,9 @@ Status WorkArea::createIndexFile(const std::string& path, const std::string& key
     s = checkKeyLength(info);
     OpenIndex index;
     index.path = path;
+    index.marked = true;
     if (s)
-        s = IndexFile::createSingle(path, info, &index.file);
+        s = IndexFile::createSingle(path, info, &index.file, true);
     if (s)
         s = fillSingleOrder(index, info);
     if (!s)
@@ -162,6 +169,8 @@ Status WorkArea::reindex()
     Status s = commit();
     if (s)
         s = writablePreconditions();
+    if (s)
+        s = beginChange();
     if (!s)
         return s;
     eof_ = true;
@@ -176,20 +185,42 @@ Status WorkArea::reindex()
 // stored expressions.
 Status WorkArea::rebuildAllOrders()
 {
-    for (OpenIndex& index : indexes_) {
-        const std::vector<TagInfo> infos = index.file->tags();
-        index.file.reset();
-        Status s = index.structural ? IndexFile::createCompound(index.path, &index.file)
-                                    : IndexFile::createSingle(index.path, infos.front(), &index.file);
-        for (std::size_t i = 0; s && i < infos.size(); ++i)
-            s = index.structural ? buildOrder(index, infos[i]) : fillSingleOrder(index, infos[i]);
-        if (s)
-            s = index.file->flush();
-        if (!s)
+    for (std::size_t at = 0; at < indexes_.size(); ++at) {
+        Status s = rebuildIndexFile(indexes_[at]);
+        if (!s) {
+            // This file is half built and the ones after it hold keys of
+            // the old records: none may be used or written again. All are
+            // marked on the disk, so the next open rebuilds them too.
+            indexProblem_ = Status::corruption("index " + indexes_[at].path + " could not be rebuilt: " + s.message());
+            indexes_.erase(indexes_.begin() + static_cast<std::ptrdiff_t>(at), indexes_.end());
+            order_ = -1;
+            plan_ = {};
+            candidates_.reset();
+            resetWalker();
             return s;
-        index.compileOrders(schema());
+        }
     }
     return Status::ok();
+}
+
+Status WorkArea::rebuildIndexFile(OpenIndex& index)
+{
+    const std::vector<TagInfo> infos = index.file->tags();
+    index.file.reset();
+    // The new file is marked from its first byte: a crash half way through
+    // leaves a file that says so. Built from the records, it is no longer
+    // suspect whatever the old one was.
+    Status s = index.structural ? IndexFile::createCompound(index.path, &index.file, true)
+                                : IndexFile::createSingle(index.path, infos.front(), &index.file, true);
+    index.marked = true;
+    index.suspect = false;
+    for (std::size_t i = 0; s && i < infos.size(); ++i)
+        s = index.structural ? buildOrder(index, infos[i]) : fillSingleOrder(index, infos[i]);
+    if (s)
+        s = index.file->flush();
+    if (s)
+        index.compileOrders(schema());
+    return s;
 }
 
 Status WorkArea::openIndexFile(const std::string& path)
@@ -203,6 +234,13 @@ Status WorkArea::openIndexFile(const std::string& path)
     OpenIndex index;
     index.path = path;
     s = IndexFile::open(path, table_->mode(), &index.file);
+    if (!s)
+        return s;
+    index.suspect = index.marked = index.file->staleMark();
+    // A session that has begun changing the table keeps every file it
+    // keeps current marked.
+    if (changing_)
+        s = markIndex(index);
     if (!s)
         return s;
     index.compileOrders(schema());
@@ -255,6 +293,8 @@ Status WorkArea::removeStructuralIndex()
     if (path.empty())
         path = findStructuralIndex(table_->path());
     Status s = commit();
+    if (s && table_->mode() != OpenMode::ReadOnly)
+        s = beginChange();
     if (!s)
         return s;
     const auto structural = std::find_if(indexes_.begin(), indexes_.end(), [](const OpenIndex& i) { return i.structural; });

@@ -7,6 +7,7 @@
 #include "store/system_tables.h"
 #include "support/temp_dir.h"
 #include "xbase/apollo.h"
+#include "xbase/cdx/index_file.h"
 
 #include <QDir>
 #include <QFile>
@@ -117,6 +118,27 @@ TEST_F(AddressCommands, ReindexGivesAnAddressFileWithoutIndexItsTags)
     EXPECT_TRUE(open("club.dbf").indexValid);
     EXPECT_EQ(engine.sx_TagName(1), "NAME");
     EXPECT_EQ(engine.sx_TagName(26), "NOTISDEL");
+    EXPECT_EQ(engine.sx_RecCount(), 1u);
+}
+
+TEST_F(AddressCommands, AddRefusesAFileNotClosedProperlyUntilReindexed)
+{
+    ASSERT_EQ(cli("create " + file("club.dbf")).status, 0);
+    std::unique_ptr<xbase::IndexFile> index;
+    ASSERT_TRUE(xbase::IndexFile::open(dir.file("club.cdx"), xbase::OpenMode::Exclusive, &index).isOk() ||
+                xbase::IndexFile::open(dir.file("club.CDX"), xbase::OpenMode::Exclusive, &index).isOk());
+    ASSERT_TRUE(index->setStaleMark(true, true).isOk());
+    index.reset();
+
+    const CliRun refused = cli("add " + file("club.dbf") + " LNAME=Cole");
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.err.find("was not closed properly"), std::string::npos) << refused.err;
+    EXPECT_NE(refused.err.find("quorvel-cli reindex"), std::string::npos) << refused.err;
+    ASSERT_EQ(cli("reindex " + file("club.dbf")).status, 0);
+    EXPECT_EQ(cli("add " + file("club.dbf") + " LNAME=Cole").status, 0);
+    const TAddressOpenResult opened = open("club.dbf");
+    EXPECT_TRUE(opened.indexValid);
+    EXPECT_FALSE(opened.notClosedProperly);
     EXPECT_EQ(engine.sx_RecCount(), 1u);
 }
 

@@ -3,6 +3,7 @@
 #include "cli_runner.h"
 #include "support/temp_dir.h"
 #include "xbase/apollo.h"
+#include "xbase/cdx/index_file.h"
 
 #include <gtest/gtest.h>
 
@@ -151,6 +152,41 @@ TEST_F(TableCommandsTest, ReindexRebuildsTheTagsTheIndexDefines)
     EXPECT_EQ(run.out + run.err, "");
     EXPECT_EQ(cli("list " + path_ + " --order AGE --fields NAME").out, "NAME\r\nalice\r\nDave\r\nCarol\r\n");
     EXPECT_NE(cli("info " + path_).out.find("Tags: 2\n"), std::string::npos);
+}
+
+// The mark a session that changed the file leaves when it never closes it.
+void markAsNotClosedProperly(const std::string& cdx)
+{
+    std::unique_ptr<xbase::IndexFile> index;
+    ASSERT_TRUE(xbase::IndexFile::open(cdx, xbase::OpenMode::Exclusive, &index).isOk());
+    ASSERT_TRUE(index->setStaleMark(true, true).isOk());
+}
+
+TEST_F(TableCommandsTest, AFileNotClosedProperlyIsReadThroughItsTagsOnlyAfterARebuild)
+{
+    markAsNotClosedProperly(dir_.file("people.cdx"));
+    const char* const readers[] = {"list", "list --order NAME", "count", "count --filter 'AGE >= 35'"};
+    for (const char* reader : readers) {
+        std::string args = reader;
+        args.insert(args.find(' ') == std::string::npos ? args.size() : args.find(' '), " " + path_);
+        const CliResult run = cli(args);
+        EXPECT_EQ(run.status, 1) << reader;
+        EXPECT_EQ(run.out, "") << reader;
+        EXPECT_NE(run.err.find("was not closed properly"), std::string::npos) << reader << ": " << run.err;
+        EXPECT_NE(run.err.find("quorvel-cli reindex " + path_), std::string::npos) << reader << ": " << run.err;
+    }
+    const CliResult info = cli("info " + path_); // describes the file and warns
+    EXPECT_EQ(info.status, 0);
+    EXPECT_NE(info.err.find("was not closed properly"), std::string::npos) << info.err;
+
+    for (const char* repair : {"reindex", "pack"}) {
+        markAsNotClosedProperly(dir_.file("people.cdx"));
+        const CliResult run = cli(std::string(repair) + " " + path_);
+        EXPECT_EQ(run.status, 0) << repair << ": " << run.err;
+        const CliResult listed = cli("list " + path_ + " --order NAME --fields NAME");
+        EXPECT_EQ(listed.status, 0) << repair << ": " << listed.err;
+        EXPECT_EQ(listed.out, "NAME\r\nalice\r\nCarol\r\nDave\r\n") << repair;
+    }
 }
 
 TEST_F(TableCommandsTest, ReindexWithoutAnIndexSaysSo)

@@ -58,15 +58,8 @@ TEST(PositionPicker, RectanglesTruncateEachLengthSeparately)
     EXPECT_EQ(labels::PickerPageRect(TLabelGeometry {}, 96), QRect(10, 10, 163, 211));
 }
 
-TEST(PositionPicker, OnlyThisSheetsPositionsCount)
+TEST(PositionPicker, StartPositionStaysOnTheSheet)
 {
-    labels::TPositionMask mask;
-    mask.set(250);
-    EXPECT_TRUE(labels::SelectsPositionOf(mask, TenByThirty()));
-    EXPECT_FALSE(labels::SelectsPositionOf(mask, TLabelGeometry {})) << "a 3 x 10 sheet has 30 positions";
-    mask.set(29);
-    EXPECT_TRUE(labels::SelectsPositionOf(mask, TLabelGeometry {}));
-
     EXPECT_EQ(labels::ClampedStartPosition(0, TLabelGeometry {}), 1);
     EXPECT_EQ(labels::ClampedStartPosition(31, TLabelGeometry {}), 30);
     EXPECT_EQ(labels::ClampedStartPosition(300, TenByThirty()), 300);
@@ -77,7 +70,7 @@ TEST(LabelSetupOptions, OnlyCurrentRecordTakesPresortAwayAndEveryChangeMakesItSt
     labels::TLabelSetupOptions options;
     options.SetPresort(true);
     options.MarkPresortDone();
-    options.Choose(labels::TWhatToPrint::wpAllRecords);
+    options.Choose(labels::rcAllRecords);
     EXPECT_TRUE(options.Presort());
     EXPECT_FALSE(options.PresortDone());
 
@@ -85,13 +78,13 @@ TEST(LabelSetupOptions, OnlyCurrentRecordTakesPresortAwayAndEveryChangeMakesItSt
     options.SetStartFromCurrent(true);
     EXPECT_FALSE(options.PresortDone());
 
-    options.Choose(labels::TWhatToPrint::wpOnlyCurrent);
+    options.Choose(labels::rcOnlyCurrent);
     EXPECT_FALSE(options.Presort());
     EXPECT_FALSE(options.PresortAllowed());
     options.SetPresort(true);
     EXPECT_FALSE(options.Presort());
 
-    options.Choose(labels::TWhatToPrint::wpMatchingFilter);
+    options.Choose(labels::rcMatchingFilter);
     EXPECT_TRUE(options.PresortAllowed());
     EXPECT_FALSE(options.Presort()) << "the box stays as it was left";
 }

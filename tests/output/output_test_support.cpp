@@ -37,6 +37,16 @@ std::vector<TPage> RecordingJob::Record(const std::function<void(TBaseReport&)>&
     return ReadPageStream(stream);
 }
 
+TPrintJobTexts SampleJobTexts()
+{
+    TPrintJobTexts texts;
+    texts.printCompleted = QStringLiteral("\rJob Print Completed!");
+    texts.printCanceled = QStringLiteral("\rJob Print Canceled!");
+    texts.previewCanceled = QStringLiteral("\rJob Preview Canceled!");
+    texts.cancelQuestion = QStringLiteral("Cancel Job Printing?");
+    return texts;
+}
+
 std::vector<TTextOp> TextsOf(const TPage& page)
 {
     std::vector<TTextOp> texts;

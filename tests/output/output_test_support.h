@@ -1,6 +1,7 @@
 #pragma once
 
 #include "output/page_stream.h"
+#include "output/print_status.h"
 #include "output/report_filer.h"
 #include "output/rp_device.h"
 #include "output/scripted_output_dialogs.h"
@@ -29,6 +30,9 @@ struct RecordingJob {
     // Runs the job with `body` as its print handler and reads the stream back.
     std::vector<output::TPage> Record(const std::function<void(output::TBaseReport&)>& body);
 };
+
+// Ending texts and cancel question of a made-up kind of job.
+output::TPrintJobTexts SampleJobTexts();
 
 std::vector<output::TTextOp> TextsOf(const output::TPage& page);
 std::vector<output::TShapeOp> ShapesOf(const output::TPage& page);

@@ -83,6 +83,18 @@ void TGSurfaceObjects::ClearAllData()
         object->ClearData();
 }
 
+void TGSurfaceObjects::ShowAllData()
+{
+    for (const auto& object : objects_)
+        object->ShowData();
+}
+
+void TGSurfaceObjects::PrintObjects(output::TBaseReport& report, double xOffset, double yOffset) const
+{
+    for (const auto& object : objects_)
+        object->PrintTo(report, xOffset, yOffset);
+}
+
 void TGSurfaceObjects::AdvanceAllCounters()
 {
     for (const auto& object : objects_)

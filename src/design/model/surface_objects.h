@@ -3,6 +3,10 @@
 #include <memory>
 #include <vector>
 
+namespace output {
+class TBaseReport;
+}
+
 namespace design {
 
 class TGClassSet;
@@ -49,8 +53,13 @@ public:
     // Calls the operation on every object in painting order.
     void SetZoomOfAll(float factor);
     void ClearAllData();
+    // Every object reads its values from the record anew.
+    void ShowAllData();
     void AdvanceAllCounters();
     void ResetAllCounters();
+    // Prints every object, back to front, with the surface's top-left
+    // corner at the page position (inches).
+    void PrintObjects(output::TBaseReport& report, double xOffset, double yOffset) const;
 
     void SetListener(TGSurfaceListener* listener) { listener_ = listener; }
     void ObjectChanged(TGGraphicControl& object);

@@ -94,11 +94,7 @@ void TGBasePanel::RefreshData() {}
 void TGBasePanel::PrintObjects(output::TBaseReport& report, double xOffset, double yOffset)
 {
     // Pages are printed at actual size whatever the zoom on the screen.
-    const auto objects = objects_.Objects();
-    WithActualSize(objects, [&] {
-        for (TGGraphicControl* object : objects)
-            object->PrintTo(report, xOffset, yOffset);
-    });
+    WithActualSize(objects_.Objects(), [&] { objects_.PrintObjects(report, xOffset, yOffset); });
 }
 
 void TGBasePanel::KeepObjectsInside()

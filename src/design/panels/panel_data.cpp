@@ -31,8 +31,7 @@ void TGDataPanel::RefreshData()
 
 void TGDataPanel::ShowAllData()
 {
-    for (TGGraphicControl* object : Objects().Objects())
-        object->ShowData();
+    Objects().ShowAllData();
     ProcessPendingUpdates();
     update();
 }

@@ -2,6 +2,7 @@
 
 #include "labels/label_layout_table.h"
 #include "labels/label_stock.h"
+#include "labels/position_mask.h"
 #include "labels/windows/dialog_buttons.h"
 #include "output/rp_device.h"
 #include "store/dataset.h"
@@ -38,7 +39,7 @@ TLabelSetupScreen::TLabelSetupScreen(TLabelSetupContext context, QWidget* parent
 {
     setObjectName(QStringLiteral("LabelSetupScreen"));
     setWindowTitle(QStringLiteral("Print Labels"));
-    picks_.mask.set();
+    picks_.mask = AllPositions();
 
     LayoutGrid = Named(new QTableWidget(0, 2, this), "LayoutGrid");
     LayoutGrid->setHorizontalHeaderLabels({ QStringLiteral("Description"), QStringLiteral("Sheet Name") });
@@ -91,19 +92,19 @@ QWidget* TLabelSetupScreen::MakeOptions()
     // Without a filter there is nothing to match: all records it is.
     if (!context_.filterChoiceEnabled) {
         rbQFilter->setEnabled(false);
-        options_.Choose(TWhatToPrint::wpAllRecords);
+        options_.Choose(rcAllRecords);
     }
     ShowOptions();
     connect(rbQAll, &QRadioButton::clicked, this, [this] {
-        options_.Choose(TWhatToPrint::wpAllRecords);
+        options_.Choose(rcAllRecords);
         ShowOptions();
     });
     connect(rbQFilter, &QRadioButton::clicked, this, [this] {
-        options_.Choose(TWhatToPrint::wpMatchingFilter);
+        options_.Choose(rcMatchingFilter);
         ShowOptions();
     });
     connect(rbOnlyThis, &QRadioButton::clicked, this, [this] {
-        options_.Choose(TWhatToPrint::wpOnlyCurrent);
+        options_.Choose(rcOnlyCurrent);
         ShowOptions();
     });
     connect(StartCurrentCheck, &QCheckBox::clicked, this, [this](bool on) {
@@ -222,9 +223,9 @@ void TLabelSetupScreen::UpdateButtons()
 
 void TLabelSetupScreen::ShowOptions()
 {
-    rbQAll->setChecked(options_.What() == TWhatToPrint::wpAllRecords);
-    rbQFilter->setChecked(options_.What() == TWhatToPrint::wpMatchingFilter);
-    rbOnlyThis->setChecked(options_.What() == TWhatToPrint::wpOnlyCurrent);
+    rbQAll->setChecked(options_.What() == rcAllRecords);
+    rbQFilter->setChecked(options_.What() == rcMatchingFilter);
+    rbOnlyThis->setChecked(options_.What() == rcOnlyCurrent);
     StartCurrentCheck->setChecked(options_.StartFromCurrent());
     PresortCheck->setChecked(options_.Presort());
     PresortCheck->setEnabled(options_.PresortAllowed());

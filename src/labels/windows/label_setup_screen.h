@@ -18,6 +18,11 @@ class QPushButton;
 class QRadioButton;
 class QTableWidget;
 
+namespace output {
+class TOutputDialogs;
+class TPreviewForm;
+} // namespace output
+
 namespace quorvel {
 class TAddressDataset;
 class TDataset;
@@ -37,6 +42,10 @@ struct TLabelSetupContext {
     quorvel::TIniFile& ini;
     // False without a filter: only all records, or the current one.
     bool filterChoiceEnabled = true;
+    // The label run's questions and errors, and how a preview window is
+    // prepared (placement, Help); the program's own when it gives them.
+    output::TOutputDialogs& outputDialogs;
+    std::function<void(output::TPreviewForm&)> preparePreview;
 };
 
 // "Print Labels": the label layouts with New, Modify, Delete and Clone,

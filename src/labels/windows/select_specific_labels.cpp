@@ -1,6 +1,8 @@
 #include "labels/windows/select_specific_labels.h"
 
 #include "labels/label_position_picker.h"
+#include "labels/label_run_options.h"
+#include "labels/position_mask.h"
 #include "labels/windows/dialog_buttons.h"
 #include "labels/windows/label_sheet_picture.h"
 #include "ui/services.h"
@@ -73,8 +75,8 @@ void TSelectSpecificLabels::OKButtonClick()
 {
     // Only this sheet's positions count: a mask kept from a larger sheet
     // would otherwise pass and print nothing but empty pages.
-    if (!SelectsPositionOf(picks_.mask, geometry_)) {
-        quorvel::TServices::messages().information(this, QStringLiteral("You must select at least one card to print"));
+    if (!MaskSelectsAny(picks_.mask, geometry_)) {
+        quorvel::TServices::messages().information(this, messages::noPositionSelected());
         return;
     }
     picks_.copies = NumberOfEach->isHidden() ? 1 : std::max(1, NumberOfEach->value());

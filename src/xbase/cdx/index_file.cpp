@@ -49,12 +49,13 @@ IndexFile::~IndexFile()
         flush();
 }
 
-Status IndexFile::createCompound(const std::string& path, std::unique_ptr<IndexFile>* out)
+Status IndexFile::createCompound(const std::string& path, std::unique_ptr<IndexFile>* out, bool staleMark)
 {
     std::unique_ptr<PageStore> store;
     if (Status s = newStore(path, &store); !s)
         return s;
     IndexHeader header = directoryHeader();
+    header.staleMark = staleMark;
     std::uint32_t offset = 0;
     if (Status s = writeEmptyTree(*store, &header, &offset); !s)
         return s;
@@ -63,7 +64,8 @@ Status IndexFile::createCompound(const std::string& path, std::unique_ptr<IndexF
     return openStore(std::move(store), path, out);
 }
 
-Status IndexFile::createSingle(const std::string& path, const TagInfo& info, std::unique_ptr<IndexFile>* out)
+Status IndexFile::createSingle(const std::string& path, const TagInfo& info, std::unique_ptr<IndexFile>* out,
+                               bool staleMark)
 {
     TagInfo tag;
     if (Status s = normalizeTagInfo(TagInfo{tagNameFromPath(path), info.keyExpression, info.forExpression, info.keyType,
@@ -75,6 +77,7 @@ Status IndexFile::createSingle(const std::string& path, const TagInfo& info, std
     if (Status s = newStore(path, &store); !s)
         return s;
     IndexHeader header = tagHeader(tag, false);
+    header.staleMark = staleMark;
     std::uint32_t offset = 0;
     if (Status s = writeEmptyTree(*store, &header, &offset); !s)
         return s;
@@ -222,6 +225,23 @@ Status IndexFile::flush()
         if (Status s = directory_->writeHeaderIfDirty(); !s)
             return s;
     return store_->flush();
+}
+
+// A compound file's first header is its directory's, a single-order file's
+// that of its one tag.
+TagTree& IndexFile::firstHeaderTree() const { return compound_ ? *directory_ : *trees_.front(); }
+
+bool IndexFile::staleMark() const { return firstHeaderTree().header().staleMark; }
+
+Status IndexFile::setStaleMark(bool on, bool durable)
+{
+    if (!store_->writable())
+        return Status::invalidArgument(store_->name() + " is open read-only");
+    firstHeaderTree().setStaleMark(on);
+    const unsigned char mark = on ? kStaleMarkSet : 0;
+    if (Status s = store_->writeDirect(kStaleMarkAt, &mark, 1); !s)
+        return s;
+    return durable ? store_->syncFile() : Status::ok();
 }
 
 std::unique_ptr<IndexCursor> IndexFile::cursor(int tag)

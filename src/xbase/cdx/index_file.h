@@ -37,8 +37,10 @@ struct TagInfo {
 // the disk at flush(), or when the cache makes room, or when the object goes.
 class IndexFile {
 public:
-    static Status createCompound(const std::string& path, std::unique_ptr<IndexFile>* out);
-    static Status createSingle(const std::string& path, const TagInfo&, std::unique_ptr<IndexFile>* out);
+    // `staleMark`: the new file starts with the mark set (see setStaleMark).
+    static Status createCompound(const std::string& path, std::unique_ptr<IndexFile>* out, bool staleMark = false);
+    static Status createSingle(const std::string& path, const TagInfo&, std::unique_ptr<IndexFile>* out,
+                               bool staleMark = false);
     static Status open(const std::string& path, OpenMode mode, std::unique_ptr<IndexFile>* out);
     // The same on a file the caller opened (tests, fuzzing); `name` is used
     // in messages and, for a single-order file, as its tag's name.
@@ -62,6 +64,11 @@ public:
     // area, which compiles the key expression, sets it before use.
     Status setKeyType(int tag, KeyType type);
     Status flush();                                  // durable on return
+    // The mark that the tags may not match their table, kept in the file's
+    // first header where other programs ignore it: as found when the file
+    // was opened, or as last set. `durable` returns once it is on the disk.
+    bool staleMark() const;
+    Status setStaleMark(bool on, bool durable);
     std::unique_ptr<IndexCursor> cursor(int tag);
 
 private:
@@ -70,6 +77,7 @@ private:
     Status loadDirectory();
     Status loadTag(const std::string& name, std::uint32_t headerOffset);
     Status checkTag(int tag) const;
+    cdx::TagTree& firstHeaderTree() const;
     Status addDirectoryTag(const TagInfo& info, const std::vector<cdx::LeafItem>& keys,
                            const std::function<bool(int)>& progress);
     Status rebuildSingleTag(const TagInfo& info, const std::vector<cdx::LeafItem>& keys,

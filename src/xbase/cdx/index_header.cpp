@@ -50,6 +50,7 @@ void encodeIndexHeader(const IndexHeader& h, unsigned char* out)
     out[14] = h.options;
     out[15] = h.signature;
     out[kKeyTypeAt] = static_cast<unsigned char>(keyTypeMark(h.keyType));
+    out[kStaleMarkAt] = h.staleMark ? kStaleMarkSet : 0;
     putLe16(out + kDescendingAt, h.descending ? 1 : 0);
     // The pool holds the key expression and the FOR expression, each ended
     // by a zero byte; the lengths count that byte.
@@ -72,6 +73,7 @@ Status decodeIndexHeader(const unsigned char* in, const std::string& what, Index
     h->options = in[14];
     h->signature = in[15];
     h->keyType = keyTypeFromMark(in[kKeyTypeAt]);
+    h->staleMark = in[kStaleMarkAt] == kStaleMarkSet;
     h->descending = getLe16(in + kDescendingAt) != 0;
     if (!(h->options & kOptionCompact))
         return Status::notSupported(what + " is not a compact index");

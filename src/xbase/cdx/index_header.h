@@ -35,9 +35,17 @@ struct IndexHeader {
     // Our own mark of the key type in a byte the layout leaves reserved;
     // files written elsewhere carry 0 there, read as Character.
     KeyType keyType = KeyType::Character;
+    // Ours too, in the reserved byte after the key type and only in a file's
+    // first header: set while a session that changes the table may have left
+    // the tags behind it (see FORMAT.md). Files written elsewhere read clean.
+    bool staleMark = false;
     std::string keyExpression;
     std::string forExpression;
 };
+
+// Where the stale mark lives in a file's first header, and its value.
+constexpr std::size_t kStaleMarkAt = 17;
+constexpr unsigned char kStaleMarkSet = 'W';
 
 void encodeIndexHeader(const IndexHeader& h, unsigned char* out); // kHeaderSize bytes
 // Checks everything the header alone can tell; `what` names it in messages.

@@ -193,4 +193,6 @@ Status PageStore::flush()
     return file_->sync();
 }
 
+Status PageStore::syncFile() { return writable_ ? file_->sync() : Status::ok(); }
+
 } // namespace xbase::cdx

@@ -51,6 +51,8 @@ public:
     // Gives back everything from `length` on (a cancelled build).
     Status truncateTo(std::uint64_t length);
     Status flush();
+    // Makes what was written so far durable, without writing cached nodes.
+    Status syncFile();
 
 private:
     struct Cached {

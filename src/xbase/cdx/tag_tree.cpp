@@ -142,7 +142,9 @@ void TagTree::setRoot(std::uint32_t root)
 
 void TagTree::replaceRoot(std::uint32_t root, const IndexHeader& header)
 {
+    const bool stale = header_.staleMark;
     header_ = header;
+    header_.staleMark = stale;
     setRoot(root);
     ++generation_;
 }

@@ -35,6 +35,9 @@ public:
     KeyFormat format() const { return {header_.keyLength, trailingFill(header_.keyType)}; }
     bool unique() const { return (header_.options & kOptionUnique) != 0; }
     void setKeyType(KeyType t) { header_.keyType = t; }
+    // Kept in the header so that rewriting it keeps the mark; written on its
+    // own by IndexFile::setStaleMark.
+    void setStaleMark(bool on) { header_.staleMark = on; }
     // Changes with every update, so cursors know to find their place again.
     std::uint64_t generation() const { return generation_; }
     bool removed() const { return removed_; }

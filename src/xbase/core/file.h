@@ -38,6 +38,26 @@ public:
     Status readExact(std::uint64_t offset, void* buf, std::size_t n, const char* what);
 };
 
+// Where the engine's files live. Every open, create, remove, rename and
+// folder sync goes through the one in use: the operating system's, or in
+// tests one that stops writing at a chosen moment, as a machine that dies
+// there would, to prove that every moment leaves files we can recover.
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+    virtual Status openFile(const std::string& path, OpenMode mode, std::unique_ptr<File>* out) = 0;
+    virtual Status createFile(const std::string& path, std::unique_ptr<File>* out) = 0;
+    virtual Status removeFile(const std::string& path) = 0;
+    virtual Status renameFile(const std::string& from, const std::string& to) = 0;
+    virtual Status syncParentDirectory(const std::string& path) = 0;
+};
+
+// The operating system's file system.
+FileSystem& systemFileSystem();
+// Puts `fs` in place of the operating system's for the whole engine, until
+// called again with nullptr. Not for use while another thread opens files.
+void setFileSystem(FileSystem* fs);
+
 // Opens an existing file. Exclusive mode fails with Locked when another
 // process holds the file open in any mode through the engine.
 Status openFile(const std::string& path, OpenMode mode, std::unique_ptr<File>* out);

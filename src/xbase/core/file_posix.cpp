@@ -138,61 +138,70 @@ Status openWithFlags(const std::string& path, int flags, OpenMode mode, std::uni
     return Status::ok();
 }
 
+class PosixFileSystem final : public FileSystem {
+public:
+    Status openFile(const std::string& path, OpenMode mode, std::unique_ptr<File>* out) override
+    {
+        const int flags = mode == OpenMode::ReadOnly ? O_RDONLY : O_RDWR;
+        return openWithFlags(path, flags, mode, out);
+    }
+
+    Status createFile(const std::string& path, std::unique_ptr<File>* out) override
+    {
+        // Lock before truncating so that a file another process holds open is
+        // never emptied under it.
+        std::unique_ptr<File> file;
+        Status s = openWithFlags(path, O_RDWR | O_CREAT, OpenMode::Exclusive, &file);
+        if (!s)
+            return s;
+        s = file->truncate(0);
+        if (!s)
+            return s;
+        *out = std::move(file);
+        return Status::ok();
+    }
+
+    Status removeFile(const std::string& path) override
+    {
+        if (::unlink(path.c_str()) != 0 && errno != ENOENT)
+            return errnoStatus("remove " + path);
+        return Status::ok();
+    }
+
+    Status renameFile(const std::string& from, const std::string& to) override
+    {
+        if (::rename(from.c_str(), to.c_str()) != 0)
+            return errnoStatus("rename " + from);
+        return Status::ok();
+    }
+
+    Status syncParentDirectory(const std::string& path) override
+    {
+        const auto slash = path.find_last_of('/');
+        const std::string dir = slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
+        const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (fd < 0)
+            return errnoStatus("open " + dir);
+        const int r = ::fsync(fd);
+        ::close(fd);
+        if (r != 0)
+            return errnoStatus("sync " + dir);
+        return Status::ok();
+    }
+};
+
 } // namespace
 
-Status openFile(const std::string& path, OpenMode mode, std::unique_ptr<File>* out)
+FileSystem& systemFileSystem()
 {
-    const int flags = mode == OpenMode::ReadOnly ? O_RDONLY : O_RDWR;
-    return openWithFlags(path, flags, mode, out);
-}
-
-Status createFile(const std::string& path, std::unique_ptr<File>* out)
-{
-    // Lock before truncating so that a file another process holds open is
-    // never emptied under it.
-    std::unique_ptr<File> file;
-    Status s = openWithFlags(path, O_RDWR | O_CREAT, OpenMode::Exclusive, &file);
-    if (!s)
-        return s;
-    s = file->truncate(0);
-    if (!s)
-        return s;
-    *out = std::move(file);
-    return Status::ok();
+    static PosixFileSystem system;
+    return system;
 }
 
 bool fileExists(const std::string& path)
 {
     struct stat st;
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
-}
-
-Status removeFile(const std::string& path)
-{
-    if (::unlink(path.c_str()) != 0 && errno != ENOENT)
-        return errnoStatus("remove " + path);
-    return Status::ok();
-}
-
-Status renameFile(const std::string& from, const std::string& to)
-{
-    if (::rename(from.c_str(), to.c_str()) != 0)
-        return errnoStatus("rename " + from);
-    return Status::ok();
-}
-
-Status syncParentDirectory(const std::string& path)
-{
-    const auto slash = path.find_last_of('/');
-    const std::string dir = slash == std::string::npos ? "." : (slash == 0 ? "/" : path.substr(0, slash));
-    const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0)
-        return errnoStatus("open " + dir);
-    const int r = ::fsync(fd);
-    ::close(fd);
-    if (r != 0)
-        return errnoStatus("sync " + dir);
-    return Status::ok();
 }
 
 } // namespace xbase

@@ -4,6 +4,7 @@
 #include "design/file/label_object_filer.h"
 #include "design/model/class_set.h"
 #include "design/model/counter_label.h"
+#include "design/model/design_font.h"
 #include "design/model/design_owner.h"
 #include "design/model/graphic_control.h"
 #include "design/model/surface_objects.h"
@@ -11,12 +12,14 @@
 #include "labels/label_layout_commands.h"
 #include "labels/label_layout_table.h"
 #include "labels/label_position_picker.h"
+#include "labels/new_label_design.h"
 #include "labels/windows/label_design_panel.h"
 #include "labels/windows/label_design_screen.h"
 #include "labels/windows/label_setup_screen.h"
 #include "labels/windows/label_sheet_picture.h"
 #include "labels/windows/select_specific_labels.h"
 #include "main_window_fixture.h"
+#include "output/preview_form.h"
 #include "store/dataset.h"
 #include "xbase/apollo.h"
 
@@ -114,6 +117,7 @@ protected:
             layout.stock = labels::UserDefinedStock(geometry);
         design::TGDesignOwner owner;
         design::TGSurfaceObjects objects { design::TGClassSet::LabelSurface() };
+        labels::AddNewLabelAddressBlock(owner, objects, labels::LabelSizeInPixels(geometry, 96), design::TGFont {});
         const quorvel::TTableResult saved
             = labels::SaveLabelLayout(table, sysdata(), layout, labels::TLayoutSave::lsNew,
                 [&objects](const QString& path) { return design::TGLabelObjectFiler().SaveSurface(objects, path); });
@@ -235,6 +239,31 @@ TEST_F(PrintLabelsTest, RecordButtonsMoveThroughTheAddressesAndFirstRestartsCoun
     });
 }
 
+TEST_F(PrintLabelsTest, PreviewOnOnePositionShowsAPageForEachRecord)
+{
+    addRecord(
+        { { QStringLiteral("LNAME"), QStringLiteral("Clark") }, { QStringLiteral("CITY"), QStringLiteral("Albany") } });
+    AddLayout(QStringLiteral("Office"), labels::TLabelGeometry {});
+    int pages = -1;
+    WithScreen([&](TLabelSetupScreen& screen) {
+        whenModalNamed("SelectSpecificLabels", [](QWidget* opened) {
+            auto& picker = *static_cast<labels::TSelectSpecificLabels*>(opened);
+            clickButton(&picker, "NoneButton");
+            const QRect second
+                = labels::PickerPositionRect(labels::TLabelGeometry {}, 1, picker.Picture().PixelsPerInch());
+            QTest::mouseClick(&picker.Picture(), Qt::LeftButton, {}, second.center());
+            clickButton(&picker, "OKButton");
+        });
+        whenModalNamed("TPreviewForm", [&pages](QWidget* opened) {
+            auto& form = *static_cast<output::TPreviewForm*>(opened);
+            pages = form.FilePreview().PageCount();
+            form.accept();
+        });
+        clickButton(&screen, "Previewbutton");
+    });
+    EXPECT_EQ(pages, 2) << ui.messages.lastText().toStdString();
+}
+
 TEST_F(PrintLabelsTest, PickerTogglesPosition250OfATenByThirtySheet)
 {
     labels::TLabelGeometry tiny;
@@ -269,7 +298,8 @@ TEST_F(PrintLabelsTest, PickerTogglesPosition250OfATenByThirtySheet)
             QTest::mouseClick(&picture, Qt::LeftButton, {}, position.center());
             clickButton(&picker, "OKButton");
         });
-        clickButton(&screen, "PrintNow");
+        whenModalNamed("TPreviewForm", [](QWidget* preview) { static_cast<QDialog*>(preview)->accept(); });
+        clickButton(&screen, "Previewbutton");
         // The screen keeps the positions for the next run.
         EXPECT_FALSE(screen.Picks().mask.test(249));
         EXPECT_TRUE(screen.Picks().mask.test(250));

@@ -2,10 +2,12 @@
 #include "main_window_fixture.h"
 
 #include "store/address_file.h"
+#include "store/address_names.h"
 #include "store/dataset_names.h"
 #include "store/field_lengths.h"
 #include "store/settings.h"
 #include "xbase/apollo.h"
+#include "xbase/dbf/field_codec.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -13,6 +15,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -145,6 +148,59 @@ TEST_F(FilesTest, MissingIndexAnsweredNoLeavesNoFileAndYesRebuildsIt)
     EXPECT_EQ(value("LNAME"), QStringLiteral("Other"));
     EXPECT_TRUE(QFileInfo::exists(home() + QStringLiteral("noindex.cdx")));
     EXPECT_TRUE(CheckValidIndex(table()));
+}
+
+// What a session killed half way through an add leaves: the record in the
+// table, its keys not in the tags, and the mark in the index header.
+void leaveAsCrashed(const QString& path, const QString& lname)
+{
+    std::unique_ptr<xbase::DbfTable> table;
+    ASSERT_TRUE(xbase::DbfTable::open(enginePath(path), xbase::OpenMode::Exclusive, &table).isOk());
+    std::vector<unsigned char> record(static_cast<std::size_t>(table->recordLength()));
+    table->blankRecord(record.data());
+    const xbase::Schema& fields = table->schema();
+    ASSERT_TRUE(xbase::putFieldText(record.data(), fields[static_cast<std::size_t>(xbase::findField(fields, "LNAME"))],
+                                    enginePath(lname))
+                    .isOk());
+    std::uint32_t recno = 0;
+    ASSERT_TRUE(table->appendRecord(record.data(), &recno).isOk());
+    table.reset();
+    std::unique_ptr<xbase::IndexFile> index;
+    const QString cdx = QFileInfo(path).absolutePath() + QStringLiteral("/") + QFileInfo(path).completeBaseName() +
+                        QStringLiteral(".cdx");
+    ASSERT_TRUE(xbase::IndexFile::open(enginePath(cdx), xbase::OpenMode::Exclusive, &index).isOk());
+    ASSERT_TRUE(index->setStaleMark(true, true).isOk());
+}
+
+TEST_F(FilesTest, AFileNotClosedProperlyOpensThroughTheRebuildWindow)
+{
+    const QString crashed = otherAddressFile(QStringLiteral("crashed.dbf"));
+    leaveAsCrashed(crashed, QStringLiteral("Lost"));
+    ui.messages.clear();
+
+    // No question first: the window itself says why, and leaving it opens
+    // nothing, as for a damaged index.
+    QString explanation;
+    whenModal([&explanation](QWidget* modal) {
+        explanation = modal->findChild<QLabel*>(QStringLiteral("ExplanationLabel"))->text();
+        modal->findChild<QAbstractButton*>(QStringLiteral("CancelButton"))->click();
+    });
+    openThroughDialog(crashed);
+    EXPECT_TRUE(explanation.startsWith(notClosedProperlyText(crashed) + QStringLiteral(" Its indexes are being rebuilt.")))
+        << explanation.toStdString();
+    EXPECT_TRUE(ui.messages.shown().isEmpty());
+    EXPECT_FALSE(table().Active());
+    EXPECT_TRUE(visible("NoDataPanel"));
+    EXPECT_TRUE(main().currentPath().isEmpty());
+
+    // Rebuilding opens the file with the record the tags had missed first
+    // in "Last Name" order.
+    whenModal([](QWidget* modal) { modal->findChild<QAbstractButton*>(QStringLiteral("ReindexButton"))->click(); });
+    openThroughDialog(crashed);
+    ASSERT_TRUE(table().Active());
+    EXPECT_EQ(value("LNAME"), QStringLiteral("Lost"));
+    EXPECT_TRUE(CheckValidIndex(table()));
+    EXPECT_FALSE(table().engine().workArea()->indexesSuspect());
 }
 
 TEST_F(FilesTest, AMissingRecentFileFallsBackToTheOpenOne)

@@ -116,4 +116,22 @@ std::string createAddressTable(const testing_support::TempDir& dir, int count, c
     return path;
 }
 
+bool addressIndexNeedsRebuild(const WorkArea& area)
+{
+    if (area.indexesSuspect() || !area.indexProblem().isOk())
+        return true;
+    for (const auto& tag : quorvel::bench::addressTagSpecs())
+        if (area.findOrder(tag.name) < 0)
+            return true;
+    return false;
+}
+
+void rebuildAddressIndexes(WorkArea& area)
+{
+    ASSERT_OK(area.removeStructuralIndex());
+    ASSERT_OK(area.pack());
+    for (const auto& tag : quorvel::bench::addressTagSpecs())
+        ASSERT_OK(area.indexTag(tag.name, tag.keyExpression));
+}
+
 } // namespace engine_test

@@ -45,6 +45,13 @@ std::vector<std::uint32_t> recnosDown(xbase::WorkArea& area);
 // An address table with the 26 address tags and `count` generated records.
 std::string createAddressTable(const testing_support::TempDir& dir, int count, const std::string& file = "add0001.dbf");
 
+// Whether opening found the address tags suspect (the stale mark),
+// unreadable or incomplete: the program then rebuilds them.
+bool addressIndexNeedsRebuild(const xbase::WorkArea& area);
+// The program's rebuild: the index file goes, the table is packed and the
+// 26 address tags are built from the records.
+void rebuildAddressIndexes(xbase::WorkArea& area);
+
 // Runs a shell command, returning what it printed on stdout.
 using testing_support::runCommand;
 

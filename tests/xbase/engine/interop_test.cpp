@@ -6,6 +6,7 @@
 
 #include "xbase/dbf/field_codec.h"
 
+#include <filesystem>
 #include <sstream>
 
 using namespace engine_test;
@@ -56,31 +57,52 @@ std::string ourTagOrder(xbase::WorkArea& area, const std::string& tag)
     return out + "\n";
 }
 
-class EngineInteropTest : public ::testing::Test {
+// The same file as closed cleanly, and as a crashed session leaves it: with
+// the stale mark in its index header, which other readers must ignore.
+class EngineInteropTest : public ::testing::TestWithParam<bool> {
 protected:
     static void SetUpTestSuite()
     {
-        dir_ = new testing_support::TempDir;
-        path_ = createAddressTable(*dir_, 150);
+        clean_ = new testing_support::TempDir;
+        marked_ = new testing_support::TempDir;
+        createAddressTable(*clean_, 150);
+        for (const char* file : {"add0001.dbf", "add0001.fpt", "add0001.cdx"})
+            std::filesystem::copy_file(clean_->file(file), marked_->file(file));
+        std::unique_ptr<xbase::IndexFile> index;
+        ASSERT_OK(xbase::IndexFile::open(marked_->file("add0001.cdx"), xbase::OpenMode::Exclusive, &index));
+        ASSERT_OK(index->setStaleMark(true, true));
     }
-    static void TearDownTestSuite() { delete dir_; }
-    static std::string cdxPath() { return dir_->file("add0001.cdx"); }
+    static void TearDownTestSuite()
+    {
+        delete clean_;
+        delete marked_;
+    }
+    static const testing_support::TempDir& dir() { return GetParam() ? *marked_ : *clean_; }
+    static std::string path() { return dir().file("add0001.dbf"); }
+    static std::string cdxPath() { return dir().file("add0001.cdx"); }
 
-    static testing_support::TempDir* dir_;
-    static std::string path_;
+    static testing_support::TempDir* clean_;
+    static testing_support::TempDir* marked_;
 };
 
-testing_support::TempDir* EngineInteropTest::dir_ = nullptr;
-std::string EngineInteropTest::path_;
+testing_support::TempDir* EngineInteropTest::clean_ = nullptr;
+testing_support::TempDir* EngineInteropTest::marked_ = nullptr;
 
-TEST_F(EngineInteropTest, PerlXBaseReadsOurRecordsMemosAndEveryTag)
+TEST_P(EngineInteropTest, OurOpenSeesTheMarkExactlyWhenItIsThere)
+{
+    auto area = openArea(path(), {}, xbase::OpenMode::ReadOnly);
+    ASSERT_TRUE(area);
+    EXPECT_EQ(area->indexesSuspect(), GetParam());
+}
+
+TEST_P(EngineInteropTest, PerlXBaseReadsOurRecordsMemosAndEveryTag)
 {
     std::string tags;
     for (const auto& tag : quorvel::bench::addressTagSpecs())
         tags += std::string(" ") + tag.name;
-    const std::string theirs = runCommand("/usr/bin/perl " + kScripts + "/read_with_perl_xbase.pl " + path_ + " " +
+    const std::string theirs = runCommand("/usr/bin/perl " + kScripts + "/read_with_perl_xbase.pl " + path() + " " +
                                           cdxPath() + " " + kFields + tags + " 2>&1");
-    auto area = openArea(path_, {}, xbase::OpenMode::ReadOnly);
+    auto area = openArea(path(), {}, xbase::OpenMode::ReadOnly);
     ASSERT_TRUE(area);
     std::string ours;
     int memos = 0;
@@ -94,11 +116,11 @@ TEST_F(EngineInteropTest, PerlXBaseReadsOurRecordsMemosAndEveryTag)
     EXPECT_EQ(theirs, ours);
 }
 
-TEST_F(EngineInteropTest, DbfreadReadsOurRecordsMemosAndKeyOrder)
+TEST_P(EngineInteropTest, DbfreadReadsOurRecordsMemosAndKeyOrder)
 {
     const std::string theirs =
-        runCommand("/usr/bin/python3 " + kScripts + "/read_with_dbfread.py " + path_ + " " + kFields + " 2>&1");
-    auto area = openArea(path_, {}, xbase::OpenMode::ReadOnly);
+        runCommand("/usr/bin/python3 " + kScripts + "/read_with_dbfread.py " + path() + " " + kFields + " 2>&1");
+    auto area = openArea(path(), {}, xbase::OpenMode::ReadOnly);
     ASSERT_TRUE(area);
     std::string ours = "DELETED\t0\n";
     for (expectOk(area->goTop()); !area->eof(); expectOk(area->skip(1)))
@@ -107,6 +129,9 @@ TEST_F(EngineInteropTest, DbfreadReadsOurRecordsMemosAndKeyOrder)
         ours += ourTagOrder(*area, tag);
     EXPECT_EQ(theirs, ours);
 }
+
+INSTANTIATE_TEST_SUITE_P(StaleMark, EngineInteropTest, ::testing::Bool(),
+                         [](const ::testing::TestParamInfo<bool>& marked) { return marked.param ? "Marked" : "Clean"; });
 
 TEST(InteropWriteTest, WeReadATableWrittenByPythonDbf)
 {

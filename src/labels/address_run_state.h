@@ -1,0 +1,51 @@
+#pragma once
+
+#include "labels/label_run_options.h"
+
+#include <QString>
+
+#include <cstdint>
+
+namespace quorvel {
+class TAddressDataset;
+}
+namespace xbase {
+class TApolloEnv;
+}
+
+namespace labels {
+
+// What a label run changes on the address file, put back when the run ends
+// however it ends: the query, the order and the current record, the
+// engine's key comparison (a presorted run makes it inexact) and the name
+// and city lines (on while the run prints, so that designs can show them).
+class TAddressRunState {
+public:
+    TAddressRunState(quorvel::TAddressDataset& addresses, xbase::TApolloEnv& env);
+    ~TAddressRunState();
+    TAddressRunState(const TAddressRunState&) = delete;
+    TAddressRunState& operator=(const TAddressRunState&) = delete;
+
+    std::uint32_t RememberedRecord() const { return record_; }
+
+private:
+    quorvel::TAddressDataset& addresses_;
+    xbase::TApolloEnv& env_;
+    std::uint32_t record_;
+    QString query_;
+    QString order_;
+    bool exact_;
+    bool extraFields_;
+};
+
+// Sets the query for the record choice: "NOT ISDEL" for all records,
+// "Recno()=" and the record's number for the current one; the filter's
+// query stays as it is. False, with the dataset's error, when it failed.
+bool SelectRecords(quorvel::TAddressDataset& addresses, TRecordChoice choice, std::uint32_t currentRecord);
+
+// Puts the cursor on the first record to print: the remembered one when
+// asked to start there, else the first. False when the remembered record is
+// outside the selection; the cursor then stands on the first record.
+bool GoToStartRecord(quorvel::TAddressDataset& addresses, bool fromCurrent, std::uint32_t record);
+
+} // namespace labels

@@ -1,0 +1,32 @@
+#include "labels/label_design.h"
+
+#include "design/file/label_object_filer.h"
+#include "design/model/class_set.h"
+
+namespace labels {
+
+TLabelDesign::TLabelDesign(int pixelsPerInch) : owner_(pixelsPerInch), objects_(design::TGClassSet::LabelSurface())
+{
+    context_.Printing = true;
+}
+
+design::TGFilerStatus TLabelDesign::Load(const QString& path)
+{
+    objects_.Clear();
+    const design::TGFilerStatus status = design::TGLabelObjectFiler().LoadSurface(owner_, objects_, path);
+    design::BindRecordContext(objects_.Objects(), &context_);
+    return status;
+}
+
+void TLabelDesign::RefreshData()
+{
+    if (context_.Record)
+        objects_.ShowAllData();
+}
+
+void TLabelDesign::PrintObjects(output::TBaseReport& report, double x, double y)
+{
+    objects_.PrintObjects(report, x, y);
+}
+
+} // namespace labels

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "labels/label_run.h"
+
+#include <functional>
+
+class QWidget;
+
+namespace output {
+class TPreviewForm;
+}
+
+namespace labels {
+
+// The windows of a label run started from "Print Labels": the job runs in
+// the print status window, a preview's pages open in "Preview Labels" at
+// page width.
+class TLabelRunWindowHost : public TLabelRunHost {
+public:
+    using TPreparePreview = std::function<void(output::TPreviewForm&)>;
+
+    TLabelRunWindowHost(QWidget* parent, TPreparePreview preparePreview, bool presortDone)
+        : parent_(parent)
+        , preparePreview_(std::move(preparePreview))
+        , presortDone_(presortDone)
+    {
+    }
+
+    void RunStatus(output::TPrintStatus& status) override;
+    void ShowPreview(QIODevice& pages) override;
+    // There is no presort window yet: the list written last is used, and
+    // the presort counts as done for these choices.
+    bool RunPresort() override;
+    bool PresortDone() const { return presortDone_; }
+
+private:
+    QWidget* parent_;
+    TPreparePreview preparePreview_;
+    bool presortDone_;
+};
+
+} // namespace labels
