@@ -49,22 +49,8 @@ void TLabelSetupScreen::EditLayout(TLabelLayout layout, bool isNew)
     QApplication::setOverrideCursor(Qt::WaitCursor);
     TLabelDesignScreen screen(
         { sysdata, &context_.ini, &context_.addresses, &record, StockArtFiles(context_.home) }, this);
-    bool ready = true;
-    // A design file that is missing, or named by something other than a
-    // plain BIN#####.L, opens empty under a name of its own.
-    if (!isNew && LabelDesignExists(sysdata, layout.designFile)) {
-        ready = screen.Panel().LoadFromFile(LabelDesignPath(sysdata, layout.designFile)).IsOk();
-    } else {
-        const quorvel::TTableResult reserved = ReserveLabelDesignName(sysdata, &layout.designFile);
-        ready = reserved.ok;
-        if (!ready) {
-            QApplication::restoreOverrideCursor();
-            ShowFailure(reserved.messages);
-        }
-    }
-    if (QApplication::overrideCursor())
-        QApplication::restoreOverrideCursor();
-    if (!ready)
+    QApplication::restoreOverrideCursor();
+    if (!OpenDesign(screen, layout, isNew))
         return;
     screen.SetLayout(layout);
     screen.SetNewLabel(isNew);
@@ -82,6 +68,21 @@ void TLabelSetupScreen::EditLayout(TLabelLayout layout, bool isNew)
     const std::uint32_t current = context_.layouts.RecNo();
     ShowLayouts(current);
     ShowPrinters();
+}
+
+bool TLabelSetupScreen::OpenDesign(TLabelDesignScreen& screen, TLabelLayout& layout, bool isNew)
+{
+    const QString sysdata = context_.home.sysdataFolder();
+    // A design that cannot be read is not opened: saving what was read of
+    // it would overwrite the file with less.
+    if (!isNew && LabelDesignExists(sysdata, layout.designFile))
+        return screen.Panel().LoadFromFile(LabelDesignPath(sysdata, layout.designFile)).IsOk();
+    // A design file that is missing, or named by something other than a
+    // plain BIN#####.L, opens empty under a name of its own.
+    const quorvel::TTableResult reserved = ReserveLabelDesignName(sysdata, &layout.designFile);
+    if (!reserved)
+        ShowFailure(reserved.messages);
+    return reserved.ok;
 }
 
 void TLabelSetupScreen::DeleteButtonClick()

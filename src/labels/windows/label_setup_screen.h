@@ -32,6 +32,8 @@ class TIniFile;
 
 namespace labels {
 
+class TLabelDesignScreen;
+
 // What "Print Labels" is handed when the main window gives it the address
 // file.
 struct TLabelSetupContext {
@@ -86,6 +88,9 @@ private:
     void ShowFailure(const QStringList& messages);
 
     void EditLayout(TLabelLayout layout, bool isNew);
+    // Reads the layout's design into the screen, or names a new design
+    // file; false (the user told why) when the screen must not open.
+    bool OpenDesign(TLabelDesignScreen& screen, TLabelLayout& layout, bool isNew);
     using TLayoutQuestion = std::function<QString(const TLabelLayout&)>;
     using TLayoutCommand = std::function<quorvel::TTableResult(quorvel::TDataset&, const QString&)>;
     // Delete and Clone: the question about the highlighted layout, then on

@@ -264,6 +264,29 @@ TEST_F(PrintLabelsTest, PreviewOnOnePositionShowsAPageForEachRecord)
     EXPECT_EQ(pages, 2) << ui.messages.lastText().toStdString();
 }
 
+TEST_F(PrintLabelsTest, ADamagedDesignIsNotOpenedSoItIsNotOverwritten)
+{
+    AddLayout(QStringLiteral("Office"), labels::TLabelGeometry {});
+    const QString path = sysdata() + QStringLiteral("BIN00001.L");
+    QFile damaged(path);
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    damaged.write(QByteArray(40, '\x7f'));
+    damaged.close();
+    WithScreen([&](TLabelSetupScreen& screen) {
+        bool opened = false;
+        QPointer<QTimer> watch = whenModalNamed("LabelDesignScreen", [&opened](QWidget* designer) {
+            opened = true;
+            static_cast<QDialog*>(designer)->reject();
+        });
+        ui.messages.clear();
+        clickButton(&screen, "ModifyButton");
+        delete watch.data();
+        EXPECT_FALSE(opened);
+        EXPECT_FALSE(ui.messages.shown().isEmpty()) << "the reader's message is shown";
+    });
+    EXPECT_EQ(QFileInfo(path).size(), 40);
+}
+
 TEST_F(PrintLabelsTest, PickerTogglesPosition250OfATenByThirtySheet)
 {
     labels::TLabelGeometry tiny;

@@ -9,7 +9,7 @@
 
 namespace labels_gui {
 
-void whenModalNamed(const char* objectName, std::function<void(QWidget*)> action)
+QPointer<QTimer> whenModalNamed(const char* objectName, std::function<void(QWidget*)> action)
 {
     auto* timer = new QTimer;
     timer->setInterval(5);
@@ -23,6 +23,7 @@ void whenModalNamed(const char* objectName, std::function<void(QWidget*)> action
         action(modal);
     });
     timer->start();
+    return timer;
 }
 
 void clickButton(QWidget* window, const char* objectName)

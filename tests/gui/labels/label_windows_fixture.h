@@ -5,8 +5,10 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QPointer>
 #include <QString>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 #include <functional>
 #include <gtest/gtest.h>
@@ -15,7 +17,9 @@ namespace labels_gui {
 
 // Runs `action` on the modal window of that object name once it is up, so
 // that a chain of dialogs opened one after the other is driven in order.
-void whenModalNamed(const char* objectName, std::function<void(QWidget*)> action);
+// The watch ends when it has run; a test that expects the window not to
+// come ends it by deleting the timer.
+QPointer<QTimer> whenModalNamed(const char* objectName, std::function<void(QWidget*)> action);
 
 // Clicks the named button of a window, which must be visible and enabled.
 void clickButton(QWidget* window, const char* objectName);
