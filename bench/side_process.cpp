@@ -108,11 +108,13 @@ std::vector<PhaseResult> runInChild(const SideRun& side, const char* label)
     return parsePhases(text);
 }
 
-bool printSideBySide(const std::vector<PhaseResult>& ours, const std::vector<PhaseResult>& sqlite)
+bool printSideBySide(const std::vector<PhaseResult>& ours, const std::vector<PhaseResult>& sqlite,
+                     const char* referenceName)
 {
     bool agree = ours.size() == sqlite.size();
-    std::printf("%-30s %10s %10s %8s %10s %10s %11s %11s\n", "phase", "ours s", "SQLite s", "ratio", "ours n",
-                "SQLite n", "ours MB", "SQLite MB");
+    const std::string name = referenceName;
+    std::printf("%-30s %10s %10s %8s %10s %10s %11s %11s\n", "phase", "ours s", (name + " s").c_str(), "ratio",
+                "ours n", (name + " n").c_str(), "ours MB", (name + " MB").c_str());
     for (const PhaseResult& o : ours) {
         const PhaseResult* s = find(sqlite, o.name);
         const double sSeconds = s ? s->seconds : 0;

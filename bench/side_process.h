@@ -17,7 +17,8 @@ std::vector<PhaseResult> runInChild(const SideRun& side, const char* label);
 
 // Prints both sides phase by phase (seconds, ratio, answers, memory); false
 // when they disagree on an answer or a phase is missing.
-bool printSideBySide(const std::vector<PhaseResult>& ours, const std::vector<PhaseResult>& sqlite);
+bool printSideBySide(const std::vector<PhaseResult>& ours, const std::vector<PhaseResult>& reference,
+                     const char* referenceName = "SQLite");
 
 // A fresh folder under the system's temporary folder for one run.
 std::string makeRunFolder(const char* prefix);

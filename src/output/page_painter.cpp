@@ -113,12 +113,26 @@ const QFont& TPagePainter::fontFor(const TFontSpec& spec, double pixels)
 // wider or narrower than measured. Text is therefore laid out at the
 // measuring resolution and scaled down to the device: it then has the width
 // the job measured, on every device and at every zoom.
+//
+// A clip and the saved painter state around it cost a PDF page a path and
+// a state dump per text, which makes dense pages (labels) markedly larger
+// and slower to write; so a text whose glyphs lie inside its box is drawn
+// without them, which looks the same.
 void TPagePainter::draw(const TTextOp& op)
 {
     const double layoutPixels = op.font.size / 72.0 * TFontMeasure::kReferenceDpi;
     const QFont& font = fontFor(op.font, layoutPixels);
-    painter_.save();
-    if (op.clip)
+    double offset = 0.0;
+    if (op.align != taLeft) {
+        const double width = QFontMetricsF(font, painter_.device()).horizontalAdvance(op.text);
+        offset = op.align == taCenter ? -width / 2.0 : -width;
+    }
+    const bool clips = op.clip && !insideClip(op, font, offset, layoutPixels);
+    const bool keepsState = clips || op.opaque;
+    const QTransform before = painter_.worldTransform();
+    if (keepsState)
+        painter_.save();
+    if (clips)
         painter_.setClipRect(toPixels(*op.clip).normalized());
     painter_.setFont(font);
     painter_.setPen(QColor::fromRgb(op.font.color));
@@ -126,18 +140,29 @@ void TPagePainter::draw(const TTextOp& op)
         painter_.setBackgroundMode(Qt::OpaqueMode);
         painter_.setBackground(Qt::white);
     }
-    double offset = 0.0;
-    if (op.align != taLeft) {
-        const double width = QFontMetricsF(font, painter_.device()).horizontalAdvance(op.text);
-        offset = op.align == taCenter ? -width / 2.0 : -width;
-    }
     painter_.translate(toPixels(op.position));
     if (op.font.angle != 0.0)
         painter_.rotate(-op.font.angle);
     const double em = op.font.size / 72.0;
     painter_.scale(mapping_.lengthX(em) / layoutPixels, mapping_.lengthY(em) / layoutPixels);
     painter_.drawText(QPointF(offset, 0.0), op.text);
-    painter_.restore();
+    if (keepsState)
+        painter_.restore();
+    else
+        painter_.setWorldTransform(before);
+}
+
+// Whether the glyphs of the text, as draw() places them, lie inside its
+// clip box (inches), so that the clip would cut nothing. Turned text is
+// always clipped.
+bool TPagePainter::insideClip(const TTextOp& op, const QFont& font, double offset, double layoutPixels) const
+{
+    if (!op.clip || op.font.angle != 0.0)
+        return false;
+    const QRectF glyphs = QFontMetricsF(font, painter_.device()).boundingRect(op.text).translated(offset, 0.0);
+    const double inchesPerPixel = op.font.size / 72.0 / layoutPixels;
+    const QRectF placed(op.position + glyphs.topLeft() * inchesPerPixel, glyphs.size() * inchesPerPixel);
+    return op.clip->normalized().contains(placed);
 }
 
 void TPagePainter::applyPen(const TPenSpec& spec)

@@ -24,6 +24,7 @@ public:
 
 private:
     void draw(const TTextOp& op);
+    bool insideClip(const TTextOp& op, const QFont& font, double offset, double layoutPixels) const;
     void draw(const TShapeOp& op);
     void draw(const TImageOp& op);
     void drawShape(const TShapeOp& op, const QRectF& box);

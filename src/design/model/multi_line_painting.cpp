@@ -51,7 +51,10 @@ void TGMultiLineBaseLabel::PrintTo(output::TBaseReport& report, double xOffset, 
         const QString& line = lines.at(static_cast<qsizetype>(i));
         if (line.isEmpty())
             continue;
-        const double x = left + PrintedLineOffset(Alignment(), right - left, report.TextWidth(line), onePixel);
+        // Measuring a line costs a text layout; left-aligned lines need none.
+        const double x = Alignment() == TAlignment::taLeftJustify
+                             ? left
+                             : left + PrintedLineOffset(Alignment(), right - left, report.TextWidth(line), onePixel);
         report.TextInBox(left, bands[i].Top, right, bands[i].Bottom, x, bands[i].Top, line);
     }
 }

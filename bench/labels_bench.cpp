@@ -1,0 +1,103 @@
+// Label run benchmark: address labels with a POSTNET barcode to PDF through
+// the label run the `labels` command and the "Print Labels" window use,
+// against the same lines and bars drawn straight with QPainter on a
+// QPdfWriter from the same records. Each side runs in a child process.
+//
+//   bench_labels [--labels N] [--dir FOLDER]
+//
+// Without --labels it runs 1,000 and then 10,000 labels.
+#include "address_table_xbase.h"
+#include "bench_main.h"
+#include "labels_bench_phases.h"
+#include "side_process.h"
+
+#include "xbase/work_area.h"
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace quorvel::bench {
+
+std::string labelsAddressFile(const LabelsBenchConfig& config) { return config.folder + "/people.dbf"; }
+
+// The generated records, all live: a mailing list of that many labels.
+void prepareLabelsAddressFile(const LabelsBenchConfig& config)
+{
+    std::unique_ptr<xbase::WorkArea> area = createAddressTable(labelsAddressFile(config));
+    const auto length = static_cast<std::size_t>(area->table().recordLength());
+    std::vector<unsigned char> record(length);
+    AddressGenerator generator;
+    for (std::uint32_t i = 0; i < config.labels; ++i) {
+        AddressRecord r = generator.next();
+        r.values[kIsdel].assign(1, 'F');
+        r.values[kMemo].clear();
+        fillAddressRecord(area->table(), r, record.data());
+        check(area->appendRecords(record.data(), 1), "append");
+    }
+    buildAddressTags(*area);
+    check(area->close(), "close");
+}
+
+OffscreenApplication::OffscreenApplication()
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    application_ = std::make_unique<QGuiApplication>(argc_, argv_);
+}
+
+void TextHash::add(int page, const std::string& text)
+{
+    const auto mix = [this](unsigned char c) {
+        hash_ ^= c;
+        hash_ *= 1099511628211ULL;
+    };
+    for (const unsigned char c : std::to_string(page))
+        mix(c);
+    mix('|');
+    for (const unsigned char c : text)
+        mix(c);
+    mix('\n');
+}
+
+namespace {
+
+bool runSize(LabelsBenchConfig config)
+{
+    prepareLabelsAddressFile(config);
+    const auto ours = runInChild([&config] { return runLabelsSide(config); }, "label run");
+    const auto direct = runInChild([&config] { return runDirectLabelsSide(config); }, "direct");
+    std::printf("%u labels, 5160 sheets (3 x 10), address block and POSTNET barcode\n\n", config.labels);
+    const bool agree = printSideBySide(ours, direct, "direct");
+    for (const auto* side : {&ours, &direct}) {
+        const PhaseResult& pdf = side->front();
+        std::printf("%-10s %9.0f labels/s to PDF\n", side == &ours ? "ours:" : "direct:",
+                    pdf.seconds > 0 ? config.labels / pdf.seconds : 0.0);
+    }
+    std::printf("n = pages (the hash of every text, in page order, on the last line); ratio = ours / direct; "
+                "MB = peak resident memory of that side's process so far\n\n");
+    if (!agree)
+        std::printf("the two sides DISAGREE on the pages or their texts\n");
+    return agree;
+}
+
+} // namespace
+} // namespace quorvel::bench
+
+int main(int argc, char* argv[])
+{
+    using namespace quorvel::bench;
+    return runBenchmark("bench_labels", [&] {
+        LabelsBenchConfig config;
+        std::vector<std::uint32_t> sizes = {1000, 10000};
+        parseOptions(argc, argv,
+                     {{"--labels", [&](const std::string& value) { sizes = {countValue(value)}; }},
+                      {"--dir", [&](const std::string& value) { config.folder = value; }}});
+        const RunFolder folder(config.folder, "quorvel-bench-labels-");
+        bool agree = true;
+        for (const std::uint32_t size : sizes) {
+            config.labels = size;
+            agree = runSize(config) && agree;
+        }
+        return agree ? 0 : 1;
+    });
+}

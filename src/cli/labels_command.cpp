@@ -1,0 +1,262 @@
+// quorvel-cli labels: a label layout's run for an address file, the same
+// run as the "Print Labels" window's Print button, to a PDF file or a
+// printer. Nobody is there to answer the run's questions: each counts as
+// answered No, and the run then ends without printing.
+#include "cli/command.h"
+#include "cli/console_output_dialogs.h"
+#include "cli/label_tables.h"
+#include "cli/position_list.h"
+#include "cli/table_access.h"
+#include "cli/usage_text.h"
+#include "labels/batch_label_host.h"
+#include "labels/label_design_files.h"
+#include "labels/label_layout_table.h"
+#include "labels/label_run.h"
+#include "output/rp_device.h"
+#include "store/address_dataset.h"
+#include "store/address_file.h"
+#include "store/dataset.h"
+#include "store/filter_state.h"
+#include "store/home_folder.h"
+#include "store/settings.h"
+#include "xbase/apollo.h"
+#include "xbase/apollo_env.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <cstdio>
+#include <memory>
+#include <optional>
+
+namespace quorvel::cli {
+
+namespace {
+
+const char* const kUsage = "labels FILE --layout NAME [--filter EXPR] [--tagged] [--order TAG] [--positions LIST] "
+                           "[--start-position N] [--copies N] [--pdf OUT | --printer NAME]";
+
+// Designs are placed at the resolution they were made at on the screen.
+constexpr int kPixelsPerInch = 96;
+
+QString qtext(const std::string& value) { return QString::fromStdString(value); }
+std::string utf8(const QString& text) { return text.toStdString(); }
+
+// A whole number within [low, high] as typed; nothing for anything else.
+std::optional<int> countIn(const std::string& text, int low, int high)
+{
+    bool ok = false;
+    const int value = qtext(text).trimmed().toInt(&ok);
+    if (!ok || value < low || value > high)
+        return std::nullopt;
+    return value;
+}
+
+// What the options ask for before the layout is known; a usage problem, or
+// empty when there is none.
+struct TypedOptions {
+    std::optional<std::vector<PositionRange>> positions; // all when not given
+    int startPosition = 1;
+    int copies = 1;
+};
+
+std::string readTypedOptions(const ParsedArguments& args, TypedOptions& typed)
+{
+    if (!args.given("--layout"))
+        return "--layout NAME is required (label-layouts lists the layouts)";
+    if (args.given("--pdf") && args.given("--printer"))
+        return "--pdf and --printer cannot be given together";
+    if (args.given("--copies")) {
+        const std::optional<int> copies = countIn(args.value("--copies"), 1, labels::kMaxCopies);
+        if (!copies)
+            return "--copies takes a number from 1 to " + std::to_string(labels::kMaxCopies);
+        typed.copies = *copies;
+    }
+    if (args.given("--start-position")) {
+        const std::optional<int> start = countIn(args.value("--start-position"), 1, labels::kMaxPositions);
+        if (!start)
+            return "--start-position takes a position from 1 to the sheet's number of labels";
+        typed.startPosition = *start;
+    }
+    if (args.given("--positions")) {
+        std::string error;
+        typed.positions = parsePositionList(args.value("--positions"), &error);
+        if (!typed.positions)
+            return error;
+    }
+    return {};
+}
+
+// The mask of the typed positions on the sheet, or a usage problem.
+std::string positionMask(const TypedOptions& typed, const labels::TLabelGeometry& geometry,
+                         labels::TPositionMask& mask)
+{
+    const int count = geometry.PositionCount();
+    const std::string range = "1 to " + std::to_string(count);
+    if (typed.startPosition > count)
+        return "--start-position " + std::to_string(typed.startPosition) + " is not on the sheet (" + range + ")";
+    if (!typed.positions)
+        return {};
+    mask.reset();
+    for (const PositionRange& positions : *typed.positions) {
+        if (positions.first < 1 || positions.last > count)
+            return "--positions: the sheet has positions " + range;
+        for (int position = positions.first; position <= positions.last; ++position)
+            mask.set(static_cast<std::size_t>(position - 1));
+    }
+    return {};
+}
+
+// The layout named (any case) among the rows not deleted; nothing after
+// reporting why.
+std::optional<labels::TLabelLayout> findLayout(const std::string& home, const QString& name)
+{
+    xbase::TApollo engine;
+    TDataset table(engine);
+    if (!openLabelTable(table, home, labels::OpenLabelLayoutTable))
+        return std::nullopt;
+    if (!labels::FindLabelLayout(table, name)) {
+        failWith("no label layout is named \"" + utf8(name) + "\" (label-layouts lists them)");
+        return std::nullopt;
+    }
+    const labels::TLayoutRead read = labels::ReadCurrentLayout(table);
+    if (!read.layout)
+        failWith(utf8(read.message));
+    return read.layout;
+}
+
+// The query of the main window's filter: the typed expression in brackets
+// (so that an ".or." in it cannot reach deleted records), the tag test when
+// asked, and the records not deleted.
+QString filterQuery(const ParsedArguments& args, const QString& tagId)
+{
+    QStringList conditions;
+    if (args.given("--filter"))
+        conditions << QStringLiteral("(") + qtext(args.value("--filter")) + QStringLiteral(")");
+    if (args.has("--tagged")) {
+        TFilterState tagged;
+        tagged.taggedOnly = true;
+        conditions << tagged.BuildQueryString(tagId);
+    }
+    conditions << QStringLiteral("!ISDEL");
+    return conditions.join(QStringLiteral(" .and. "));
+}
+
+// Opens the address file as the main window does, refusing one whose tags
+// may miss changes; then its order and query. False after reporting why.
+bool openAddresses(TAddressDataset& addresses, const ParsedArguments& args, const TSettings& settings)
+{
+    const std::string& file = args.positional[0];
+    const TAddressOpenResult opened = OpenQVWFile(QFileInfo(qtext(file)).absoluteFilePath(), addresses);
+    if (!opened.ok) {
+        failWith("cannot open " + file + ": " + utf8(opened.detail.isEmpty() ? opened.messages.join(u' ')
+                                                                               : opened.detail));
+        return false;
+    }
+    if (opened.notClosedProperly || !opened.indexValid) {
+        failWith(opened.notClosedProperly ? notClosedProperlyMessage(file)
+                                          : "the tags of " + file + " are incomplete. Rebuild them with: "
+                                                                     "quorvel-cli reindex " + file);
+        return false;
+    }
+    addresses.setGlobalTagId(settings.globalTagId());
+    if (args.given("--order") && !addresses.SetOrder(qtext(args.value("--order")))) {
+        failWith("no tag " + args.value("--order") + " in " + file + ": " + utf8(addresses.lastError()));
+        return false;
+    }
+    if (!addresses.SetQuery(filterQuery(args, settings.globalTagId()))) {
+        failWith("bad filter: " + utf8(addresses.lastError()));
+        return false;
+    }
+    return true;
+}
+
+// The PDF printer writing to OUT, the printer whose name contains NAME or
+// the system's default printer; nothing after reporting why.
+std::unique_ptr<output::TRPDevice> chooseDevice(const ParsedArguments& args)
+{
+    if (args.given("--pdf")) {
+        // No need to ask the system about its printers for a file.
+        auto device = std::make_unique<output::TRPDevice>(std::make_unique<output::TFixedPrinterCatalog>());
+        device->SelectPrinterByName(output::TRPDevice::PdfPrinterName());
+        return device;
+    }
+    auto device = std::make_unique<output::TRPDevice>();
+    if (args.given("--printer")) {
+        if (!device->SelectPrinterByName(qtext(args.value("--printer"))) || device->IsPdfPrinter()) {
+            failWith("no printer's name contains \"" + args.value("--printer") + "\"");
+            return nullptr;
+        }
+    } else if (device->IsPdfPrinter()) {
+        failWith("there is no printer to print on; give --pdf OUT to make a PDF file");
+        return nullptr;
+    }
+    return device;
+}
+
+int reportResult(const labels::TLabelRunResult& result, const TConsoleOutputDialogs& dialogs)
+{
+    if (result.outcome == output::TPrintOutcome::poCompleted) {
+        std::printf("%d labels, %d records, %d pages\n", result.counts.labels, result.counts.records,
+                    result.counts.pages);
+        return kOk;
+    }
+    // The run has told why it did not start; a failed job has not.
+    if (result.outcome != output::TPrintOutcome::poNotRun || !dialogs.Said())
+        return failWith(result.message.isEmpty() ? "the labels were not printed" : utf8(result.message));
+    return kFailed;
+}
+
+int run(const Invocation& inv)
+{
+    const ParsedArguments& args = inv.args;
+    TypedOptions typed;
+    if (const std::string problem = readTypedOptions(args, typed); !problem.empty())
+        return badUsage(kUsage, problem);
+    const std::optional<labels::TLabelLayout> layout = findLayout(inv.home, qtext(args.value("--layout")));
+    if (!layout)
+        return kFailed;
+    labels::TLabelRunOptions options;
+    options.records = labels::rcMatchingFilter;
+    options.copies = typed.copies;
+    options.startPosition = typed.startPosition;
+    if (const std::string problem = positionMask(typed, layout->stock.geometry, options.mask); !problem.empty())
+        return badUsage(kUsage, problem);
+
+    const THomeFolder home(qtext(inv.home));
+    const TSettings settings(home.iniPath());
+    xbase::TApolloEnv env;
+    xbase::TApollo engine(env);
+    TAddressDataset addresses(engine);
+    if (!openAddresses(addresses, args, settings))
+        return kFailed;
+    const std::unique_ptr<output::TRPDevice> device = chooseDevice(args);
+    if (!device)
+        return kFailed;
+    const QString pdfFile =
+        args.given("--pdf") ? QDir::cleanPath(QFileInfo(qtext(args.value("--pdf"))).absoluteFilePath()) : QString();
+    TConsoleOutputDialogs dialogs(pdfFile);
+    labels::TBatchLabelHost host;
+    const labels::TLabelRunContext context{
+        addresses, env, dialogs, host, home.path(u"PRESORT.PSL"), device.get(), kPixelsPerInch};
+    const QString design = labels::LabelDesignPath(sysdataFolder(inv.home), layout->designFile);
+    return reportResult(labels::TLabelRun(context).Run(layout->stock.geometry, design, options), dialogs);
+}
+
+const CommandRegistrar labelsCommand(
+    {"labels", kUsage,
+     "Prints the label layout NAME (any case; label-layouts lists them) for the records of\n"
+     "FILE that are not deleted, as the \"Print Labels\" window's Print button does.\n"
+     "--filter selects records as the main window's filter (an xBase expression),\n"
+     "--tagged only the tagged ones; --order prints in the order of a tag. --positions\n"
+     "lists the 1-based positions used on every sheet (\"1-3,7,290-300\"; default all),\n"
+     "--start-position the first position on the first sheet, --copies each label's\n"
+     "copies (1 to 99). Prints to the PDF file OUT, the printer whose name contains NAME,\n"
+     "or the default printer, then says \"L labels, R records, P pages\".",
+     {.withValue = {"--layout", "--filter", "--order", "--positions", "--start-position", "--copies", "--pdf",
+                    "--printer"},
+      .flags = {"--tagged"}},
+     run});
+
+} // namespace
+} // namespace quorvel::cli
