@@ -173,7 +173,7 @@ std::optional<QString> SaveNewLayout(const std::string& home, labels::TLabelLayo
         return std::nullopt;
     }
     const QString sysdata = sysdataFolder(home);
-    if (const TTableResult reserved = labels::ReserveLabelDesignName(sysdata, &layout.designFile); !reserved) {
+    if (const TTableResult reserved = labels::ReserveLayoutDesignName(table, sysdata, &layout.designFile); !reserved) {
         failWithResult(reserved);
         return std::nullopt;
     }

@@ -28,9 +28,10 @@ bool LabelDesignExists(const QString& sysdataFolder, const QString& name)
     return !path.isEmpty() && QFileInfo(path).isFile();
 }
 
-quorvel::TTableResult ReserveLabelDesignName(const QString& sysdataFolder, QString* name)
+quorvel::TTableResult ReserveLabelDesignName(const QString& sysdataFolder, QString* name,
+                                             const QSet<QString>& namedByRows)
 {
-    *name = design::NextDesignFileName(sysdataFolder, QStringLiteral(".L"));
+    *name = design::NextDesignFileName(sysdataFolder, QStringLiteral(".L"), namedByRows);
     if (!name->isEmpty())
         return quorvel::TTableResult::success();
     return quorvel::TTableResult::failure(

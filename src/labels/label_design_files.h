@@ -2,6 +2,7 @@
 
 #include "store/dataset_result.h"
 
+#include <QSet>
 #include <QString>
 
 // The design files of label layouts: "BIN" + five digits + ".L" in the
@@ -22,7 +23,9 @@ QString LabelDesignPath(const QString& sysdataFolder, const QString& name);
 bool LabelDesignExists(const QString& sysdataFolder, const QString& name);
 
 // The first name from BIN00001.L to BIN99999.L that no file in the folder
-// has. When all are taken, a failure that says so; nothing can be saved.
-quorvel::TTableResult ReserveLabelDesignName(const QString& sysdataFolder, QString* name);
+// has and that is not among `namedByRows` (upper case). When all are taken,
+// a failure that says so; nothing can be saved.
+quorvel::TTableResult ReserveLabelDesignName(const QString& sysdataFolder, QString* name,
+                                             const QSet<QString>& namedByRows = {});
 
 } // namespace labels

@@ -74,7 +74,7 @@ TTableResult SaveLabelLayout(TDataset& table, const QString& sysdataFolder, TLab
     if (!stored.layout)
         return NotSaved(stored.message);
     if (!IsPlainLabelDesignName(stored.layout->designFile)) {
-        const TTableResult reserved = ReserveLabelDesignName(sysdataFolder, &stored.layout->designFile);
+        const TTableResult reserved = ReserveLayoutDesignName(table, sysdataFolder, &stored.layout->designFile);
         if (!reserved)
             return reserved;
     }
@@ -125,7 +125,7 @@ TTableResult CloneLabelLayout(TDataset& table, const QString& sysdataFolder)
         return TTableResult::failure({load.status.Message()});
     TLabelLayout clone = *source.layout;
     clone.description = KeptDescription(QStringLiteral("Clone of :") + source.layout->description);
-    const TTableResult reserved = ReserveLabelDesignName(sysdataFolder, &clone.designFile);
+    const TTableResult reserved = ReserveLayoutDesignName(table, sysdataFolder, &clone.designFile);
     if (!reserved)
         return reserved;
     return SaveLabelLayout(table, sysdataFolder, clone, TLayoutSave::lsNew,

@@ -1,5 +1,6 @@
 #include "labels/label_layout_table.h"
 
+#include "labels/label_design_files.h"
 #include "labels/label_layout.h"
 #include "store/dataset.h"
 #include "store/system_tables.h"
@@ -40,6 +41,19 @@ void VisitRows(quorvel::TDataset& table, const std::function<bool()>& visit)
     for (bool more = table.First(); more; more = table.Next())
         if (!visit())
             return;
+}
+
+quorvel::TTableResult ReserveLayoutDesignName(quorvel::TDataset& table, const QString& sysdataFolder, QString* name)
+{
+    QSet<QString> named;
+    const std::uint32_t current = table.GetBookmark();
+    VisitRows(table, [&] {
+        named.insert(table.FieldAsString(u"BINARY").trimmed().toUpper());
+        return true;
+    });
+    if (current != 0)
+        table.GotoBookmark(current);
+    return ReserveLabelDesignName(sysdataFolder, name, named);
 }
 
 bool FindLabelLayout(quorvel::TDataset& table, const QString& name)

@@ -21,6 +21,12 @@ quorvel::TTableResult OpenLabelLayoutTable(quorvel::TDataset& table, const QStri
 // until it returns false.
 void VisitRows(quorvel::TDataset& table, const std::function<bool()>& visit);
 
+// A design file name for a new or cloned layout: free in the sysdata folder
+// and named by no layout row, so that a row whose file has gone missing
+// never comes to print another layout's design. The table's current row is
+// kept.
+quorvel::TTableResult ReserveLayoutDesignName(quorvel::TDataset& table, const QString& sysdataFolder, QString* name);
+
 // Goes to the layout of that name, compared without regard to letter case
 // and as the table keeps names (50 characters); false, on no particular
 // row, when there is none.

@@ -253,6 +253,25 @@ TEST_F(LayoutCommands, ADamagedOrMissingDesignIsNotCloned)
     EXPECT_FALSE(Exists(QStringLiteral("BIN00002.L")));
 }
 
+// A row whose design file has gone keeps its name: a new or cloned layout
+// taking it would make that row print another layout's design.
+TEST_F(LayoutCommands, ANameStillNamedByARowIsNotGivenAgain)
+{
+    SaveNew(QStringLiteral("Office"));
+    SaveNew(QStringLiteral("Home"));
+    ASSERT_TRUE(QFile::remove(PathOf("BIN00001.L")));
+    ASSERT_TRUE(labels::FindLabelLayout(dataset, QStringLiteral("Home")));
+    const std::uint32_t home = dataset.RecNo();
+    TLabelLayout layout = labels::NewLabelLayout();
+    ExpectOk(labels::ReserveLayoutDesignName(dataset, Sysdata(), &layout.designFile));
+    EXPECT_EQ(layout.designFile, QStringLiteral("BIN00003.L"));
+    EXPECT_EQ(dataset.RecNo(), home) << "the current row is kept";
+    layout.description = QStringLiteral("Club");
+    ExpectOk(labels::SaveLabelLayout(dataset, Sysdata(), layout, TLayoutSave::lsNew, Writer()));
+    EXPECT_EQ(Rows(), (QStringList{QStringLiteral("Club=BIN00003.L"), QStringLiteral("Home=BIN00002.L"),
+                                   QStringLiteral("Office=BIN00001.L")}));
+}
+
 TEST_F(LayoutCommands, WithEveryNameTakenNothingIsSaved)
 {
     SaveNew(QStringLiteral("Office"));

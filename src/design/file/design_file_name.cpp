@@ -5,9 +5,9 @@
 
 namespace design {
 
-QString NextDesignFileName(const QString& folder, const QString& extension)
+QString NextDesignFileName(const QString& folder, const QString& extension, const QSet<QString>& alsoTaken)
 {
-    QSet<QString> taken;
+    QSet<QString> taken = alsoTaken;
     const QStringList entries = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
     for (const QString& entry : entries)
         taken.insert(entry.toUpper());

@@ -79,7 +79,7 @@ bool TLabelSetupScreen::OpenDesign(TLabelDesignScreen& screen, TLabelLayout& lay
         return screen.Panel().LoadFromFile(LabelDesignPath(sysdata, layout.designFile)).IsOk();
     // A design file that is missing, or named by something other than a
     // plain BIN#####.L, opens empty under a name of its own.
-    const quorvel::TTableResult reserved = ReserveLabelDesignName(sysdata, &layout.designFile);
+    const quorvel::TTableResult reserved = ReserveLayoutDesignName(context_.layouts, sysdata, &layout.designFile);
     if (!reserved)
         ShowFailure(reserved.messages);
     return reserved.ok;
