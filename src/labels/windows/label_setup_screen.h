@@ -2,7 +2,7 @@
 
 #include "labels/label_layout.h"
 #include "labels/label_setup_options.h"
-#include "labels/windows/select_specific_labels.h"
+#include "labels/windows/position_picker_window.h"
 #include "store/dataset_result.h"
 
 #include <QDialog>

@@ -17,7 +17,7 @@
 #include "labels/windows/label_design_screen.h"
 #include "labels/windows/label_setup_screen.h"
 #include "labels/windows/label_sheet_picture.h"
-#include "labels/windows/select_specific_labels.h"
+#include "labels/windows/position_picker_window.h"
 #include "main_window_fixture.h"
 #include "output/preview_form.h"
 #include "store/dataset.h"

@@ -1,4 +1,4 @@
-#include "labels/windows/select_specific_labels.h"
+#include "labels/windows/position_picker_window.h"
 
 #include "labels/label_position_picker.h"
 #include "labels/label_run_options.h"
