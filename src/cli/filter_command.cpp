@@ -2,6 +2,7 @@
 // The boxes are filled from --load and --set, the expression is built and
 // applied by the same code as the "Address Filter" dialog's, then printed
 // with the count or the records it selects.
+#include "cli/address_selection.h"
 #include "cli/csv_writer.h"
 #include "cli/table_access.h"
 #include "cli/text_encoding.h"
@@ -42,16 +43,6 @@ bool setBox(TFilterState& state, const std::string& assignment, std::string* err
     return true;
 }
 
-bool loadFilter(const std::string& path, TFilterState& state)
-{
-    const QString file = fromArgument(path);
-    QString error = filterRestoreRefusal(file);
-    if (error.isEmpty() && RestoreFilterFrom(file, &state, &error))
-        return true;
-    failWith(utf8(error));
-    return false;
-}
-
 bool saveFilter(const std::string& path, const TFilterState& state)
 {
     QString error;
@@ -65,7 +56,7 @@ bool saveFilter(const std::string& path, const TFilterState& state)
 // The filter form as the arguments fill it; false after reporting a problem.
 bool fillState(const ParsedArguments& args, TFilterState& state, int* exitCode)
 {
-    if (args.given("--load") && !loadFilter(args.value("--load"), state)) {
+    if (args.given("--load") && !loadFilterFile(args.value("--load"), state)) {
         *exitCode = kFailed;
         return false;
     }

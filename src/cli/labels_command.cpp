@@ -2,6 +2,7 @@
 // run as the "Print Labels" window's Print button, to a PDF file or a
 // printer. Nobody is there to answer the run's questions: each counts as
 // answered No, and the run then ends without printing.
+#include "cli/address_selection.h"
 #include "cli/command.h"
 #include "cli/console_output_dialogs.h"
 #include "cli/label_tables.h"
@@ -14,9 +15,7 @@
 #include "labels/label_run.h"
 #include "output/rp_device.h"
 #include "store/address_dataset.h"
-#include "store/address_file.h"
 #include "store/dataset.h"
-#include "store/filter_state.h"
 #include "store/home_folder.h"
 #include "store/settings.h"
 #include "xbase/apollo.h"
@@ -33,8 +32,9 @@ namespace quorvel::cli {
 
 namespace {
 
-const char* const kUsage = "labels FILE --layout NAME [--filter EXPR] [--tagged] [--order TAG] [--positions LIST] "
-                           "[--start-position N] [--copies N] [--pdf OUT | --printer NAME]";
+const std::string kUsage = std::string("labels FILE --layout NAME ") + kSelectionUsage +
+                           " [--order TAG] [--positions LIST] [--start-position N] [--copies N] "
+                           "[--pdf OUT | --printer NAME]";
 
 // Designs are placed at the resolution they were made at on the screen.
 constexpr int kPixelsPerInch = 96;
@@ -62,6 +62,8 @@ struct TypedOptions {
 
 std::string readTypedOptions(const ParsedArguments& args, TypedOptions& typed)
 {
+    if (std::string problem = selectionUsageProblem(args); !problem.empty())
+        return problem;
     if (!args.given("--layout"))
         return "--layout NAME is required (label-layouts lists the layouts)";
     if (args.given("--pdf") && args.given("--printer"))
@@ -125,52 +127,6 @@ std::optional<labels::TLabelLayout> findLayout(const std::string& home, const QS
     return read.layout;
 }
 
-// The query of the main window's filter: the typed expression in brackets
-// (so that an ".or." in it cannot reach deleted records), the tag test when
-// asked, and the records not deleted.
-QString filterQuery(const ParsedArguments& args, const QString& tagId)
-{
-    QStringList conditions;
-    if (args.given("--filter"))
-        conditions << QStringLiteral("(") + qtext(args.value("--filter")) + QStringLiteral(")");
-    if (args.has("--tagged")) {
-        TFilterState tagged;
-        tagged.taggedOnly = true;
-        conditions << tagged.BuildQueryString(tagId);
-    }
-    conditions << QStringLiteral("!ISDEL");
-    return conditions.join(QStringLiteral(" .and. "));
-}
-
-// Opens the address file as the main window does, refusing one whose tags
-// may miss changes; then its order and query. False after reporting why.
-bool openAddresses(TAddressDataset& addresses, const ParsedArguments& args, const TSettings& settings)
-{
-    const std::string& file = args.positional[0];
-    const TAddressOpenResult opened = OpenQVWFile(QFileInfo(qtext(file)).absoluteFilePath(), addresses);
-    if (!opened.ok) {
-        failWith("cannot open " + file + ": " + utf8(opened.detail.isEmpty() ? opened.messages.join(u' ')
-                                                                               : opened.detail));
-        return false;
-    }
-    if (opened.notClosedProperly || !opened.indexValid) {
-        failWith(opened.notClosedProperly ? notClosedProperlyMessage(file)
-                                          : "the tags of " + file + " are incomplete. Rebuild them with: "
-                                                                     "quorvel-cli reindex " + file);
-        return false;
-    }
-    addresses.setGlobalTagId(settings.globalTagId());
-    if (args.given("--order") && !addresses.SetOrder(qtext(args.value("--order")))) {
-        failWith("no tag " + args.value("--order") + " in " + file + ": " + utf8(addresses.lastError()));
-        return false;
-    }
-    if (!addresses.SetQuery(filterQuery(args, settings.globalTagId()))) {
-        failWith("bad filter: " + utf8(addresses.lastError()));
-        return false;
-    }
-    return true;
-}
-
 // The PDF printer writing to OUT, the printer whose name contains NAME or
 // the system's default printer; nothing after reporting why.
 std::unique_ptr<output::TRPDevice> chooseDevice(const ParsedArguments& args)
@@ -228,7 +184,8 @@ int run(const Invocation& inv)
     xbase::TApolloEnv env;
     xbase::TApollo engine(env);
     TAddressDataset addresses(engine);
-    if (!openAddresses(addresses, args, settings))
+    // An empty selection is the run's to refuse, with the window's message.
+    if (openSelectedAddresses(addresses, args, settings) == TSelection::Failed)
         return kFailed;
     const std::unique_ptr<output::TRPDevice> device = chooseDevice(args);
     if (!device)
@@ -245,15 +202,15 @@ int run(const Invocation& inv)
 
 const CommandRegistrar labelsCommand(
     {"labels", kUsage,
-     "Prints the label layout NAME (any case; label-layouts lists them) for the records of\n"
-     "FILE that are not deleted, as the \"Print Labels\" window's Print button does.\n"
-     "--filter selects records as the main window's filter (an xBase expression),\n"
-     "--tagged only the tagged ones; --order prints in the order of a tag. --positions\n"
-     "lists the 1-based positions used on every sheet (\"1-3,7,290-300\"; default all),\n"
-     "--start-position the first position on the first sheet, --copies each label's\n"
-     "copies (1 to 99). Prints to the PDF file OUT, the printer whose name contains NAME,\n"
-     "or the default printer, then says \"L labels, R records, P pages\".",
-     {.withValue = {"--layout", "--filter", "--order", "--positions", "--start-position", "--copies", "--pdf",
+     std::string("Prints the label layout NAME (any case; label-layouts lists them) for the records of\n"
+                 "FILE that are not deleted, as the \"Print Labels\" window's Print button does.\n") +
+         kSelectionHelp +
+         "\n--order prints in the order of a tag. --positions lists the 1-based positions used\n"
+         "on every sheet (\"1-3,7,290-300\"; default all), --start-position the first position\n"
+         "on the first sheet, --copies each label's copies (1 to 99). Prints to the PDF file\n"
+         "OUT, the printer whose name contains NAME, or the default printer, then says\n"
+         "\"L labels, R records, P pages\".",
+     {.withValue = {"--layout", "--filter", "--load", "--order", "--positions", "--start-position", "--copies", "--pdf",
                     "--printer"},
       .flags = {"--tagged"}},
      run});
