@@ -1,5 +1,6 @@
 #include "labels/windows/label_setup_screen.h"
 
+#include "labels/label_layout.h"
 #include "labels/label_layout_table.h"
 #include "labels/label_stock.h"
 #include "labels/position_mask.h"
@@ -179,12 +180,19 @@ void TLabelSetupScreen::ShowLayouts(std::uint32_t current)
             sheets.append(SheetName(stock));
         }
     }
-    LayoutGrid->setRowCount(static_cast<int>(rows_.size()));
+    // With no layout yet the greyed grid shows the sheet a first layout is
+    // made for, so the screen never looks broken; it names no row to act on.
+    if (rows_.empty()) {
+        const TLabelLayout placeholder = DefaultLabelSetup();
+        descriptions = { placeholder.description };
+        sheets = { SheetName(placeholder.stock) };
+    }
+    LayoutGrid->setRowCount(static_cast<int>(descriptions.size()));
     int highlighted = rows_.empty() ? -1 : 0;
-    for (int row = 0; row < static_cast<int>(rows_.size()); ++row) {
+    for (int row = 0; row < static_cast<int>(descriptions.size()); ++row) {
         LayoutGrid->setItem(row, 0, new QTableWidgetItem(descriptions[row]));
         LayoutGrid->setItem(row, 1, new QTableWidgetItem(sheets[row]));
-        if (rows_[static_cast<std::size_t>(row)] == current)
+        if (!rows_.empty() && rows_[static_cast<std::size_t>(row)] == current)
             highlighted = row;
     }
     if (highlighted >= 0)

@@ -128,8 +128,10 @@ protected:
 TEST_F(PrintLabelsTest, NewSaveModifyCloneAndDeleteKeepRowsAndFilesInStep)
 {
     WithScreen([&](TLabelSetupScreen& screen) {
-        // An empty table offers New alone.
-        EXPECT_TRUE(Rows(screen).isEmpty());
+        // An empty table offers New alone; the greyed grid shows the sheet
+        // a first layout is made for.
+        EXPECT_EQ(Rows(screen), QStringList({ QStringLiteral("Default Label Setup|Avery 5160  Address") }));
+        EXPECT_FALSE(child<QWidget>(&screen, "LayoutGrid")->isEnabled());
         for (const char* name : { "PrintNow", "Previewbutton", "ModifyButton", "DeleteButton", "CloneButton" })
             EXPECT_FALSE(child<QWidget>(&screen, name)->isEnabled()) << name;
         EXPECT_FALSE(child<QWidget>(&screen, "WhatToPrint")->isVisible());
