@@ -5,15 +5,11 @@
 // deleted records beside them. Checked: the CSV rows, the list file byte
 // for byte, the labels' order in the PDF, and every refusal.
 #include "cli_runner.h"
-#include "store/address_dataset.h"
-#include "store/address_file.h"
+#include "label_sheet_fixture.h"
 #include "store/address_layout.h"
-#include "store/field_lengths.h"
 #include "support/temp_dir.h"
 #include "xbase/apollo.h"
 
-#include <QFile>
-#include <QRegularExpression>
 #include <QString>
 
 #include <gtest/gtest.h>
@@ -29,19 +25,13 @@
 
 namespace {
 
-using quorvel::cli_tests::CliRun;
-
-struct Person {
-    const char* name;
-    const char* zip;
-    bool deleted = false;
-};
+using namespace quorvel::cli_tests;
 
 // In the order a presorted run prints them: records of one ZIP code in the
 // ZIP tag's order (ties by record number), so R01 ... R33 come out in turn.
 // The deleted records sit where they would print if they were counted:
 // Del1 would make 30302 a 5-digit package of 10 pieces.
-const Person kPeople[] = {
+const std::vector<AddressRow> kPeople = {
     {"R01", "30301"}, {"R02", "30301"}, {"R03", "30301"}, {"R04", "30301"}, {"R05", "30301"},
     {"R06", "30301"}, {"R07", "30301"}, {"R08", "30301"}, {"R09", "30301"}, {"R10", "30301-1234"},
     {"R11", "30302"}, {"R12", "30302"}, {"R13", "30302"}, {"R14", "30302"}, {"Del1", "30302", true},
@@ -105,7 +95,7 @@ std::string listBytes(const std::vector<std::string>& lines)
 
 class PresortCommandTest : public ::testing::Test {
 protected:
-    void SetUp() override { MakeAddressFile(); }
+    void SetUp() override { MakeAddressFile(addresses(), kPeople); }
 
     CliRun cli(const std::string& args)
     {
@@ -116,23 +106,6 @@ protected:
     std::string home() const { return dir_.file("home"); }
     std::string addresses() const { return dir_.file("people.dbf"); }
     std::string list() const { return dir_.file("out.psl"); }
-
-    void MakeAddressFile()
-    {
-        xbase::TApollo engine;
-        quorvel::TAddressDataset dataset(engine);
-        const QString path = QString::fromStdString(addresses());
-        ASSERT_TRUE(quorvel::CreateAddressFile(path, dataset, quorvel::TNewFileFieldLengths()).ok);
-        ASSERT_TRUE(quorvel::OpenTableFile(path, dataset).ok);
-        for (const Person& person : kPeople) {
-            ASSERT_TRUE(dataset.Insert());
-            ASSERT_TRUE(dataset.SetFieldAsString(u"LNAME", QString::fromLatin1(person.name)));
-            ASSERT_TRUE(dataset.SetFieldAsString(u"ZIP", QString::fromLatin1(person.zip)));
-            ASSERT_TRUE(dataset.SetFieldAsBoolean(u"ISDEL", person.deleted));
-            ASSERT_TRUE(dataset.Post()) << dataset.lastError().toStdString();
-        }
-        dataset.Close();
-    }
 
     // An address file with every field but `missing`.
     std::string MakeFileWithout(const QString& missing)
@@ -249,14 +222,7 @@ TEST_F(PresortCommandTest, RefusalsSayWhyAndWriteNoList)
 
 // ---- labels --presort: the PDF read back with pdftotext -bbox ----
 
-// Letter sheets of 3 x 10 labels, 2.625 x 1 inch.
-constexpr double kLeftMargin = 0.188;
-constexpr double kTopMargin = 0.5;
-constexpr double kHorizPitch = 2.75;
-constexpr double kVertPitch = 1.0;
-constexpr int kAcross = 3;
 constexpr int kPerSheet = 30;
-const std::string kGeometry = "1,2.625,3,10,0.5,0.188,2.75,1,8.5,11";
 
 struct PrintedLabel {
     int page = 0;
@@ -268,39 +234,19 @@ struct PrintedLabel {
 // label cell it starts in.
 std::vector<PrintedLabel> ReadLabels(const std::string& pdf, const std::string& scratch)
 {
-    const std::string html = scratch + "/bbox.html";
-    if (std::system(("pdftotext -bbox '" + pdf + "' '" + html + "' 2>/dev/null").c_str()) != 0)
-        return {};
-    QFile file(QString::fromStdString(html));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const QString text = QString::fromUtf8(file.readAll());
-    static const QRegularExpression item(
-        QStringLiteral("<page |<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>([^<]*)</word>"));
-    struct Word {
-        double y, x;
-        std::string text;
-    };
-    std::map<std::pair<int, int>, std::vector<Word>> cells;
-    int page = 0;
-    for (auto match = item.globalMatch(text); match.hasNext();) {
-        const QRegularExpressionMatch m = match.next();
-        if (m.captured(1).isEmpty()) {
-            ++page;
-            continue;
-        }
-        const double x = m.captured(1).toDouble() / 72, y = m.captured(2).toDouble() / 72;
-        const int column = static_cast<int>((x - kLeftMargin) / kHorizPitch);
-        const int row = static_cast<int>((y - kTopMargin) / kVertPitch);
-        cells[{page, row * kAcross + column}].push_back({y, x, m.captured(3).toStdString()});
+    std::map<std::pair<int, int>, std::vector<PdfWord>> cells;
+    for (const PdfWord& word : ReadPdf(pdf, scratch).words) {
+        const int column = static_cast<int>((word.x - kLeftMargin) / kHorizPitch);
+        const int row = static_cast<int>((word.y - kTopMargin) / kVertPitch);
+        cells[{word.page, row * kAcross + column}].push_back(word);
     }
     std::vector<PrintedLabel> labels;
     for (auto& [cell, words] : cells) {
-        std::sort(words.begin(), words.end(), [](const Word& a, const Word& b) {
+        std::sort(words.begin(), words.end(), [](const PdfWord& a, const PdfWord& b) {
             return std::abs(a.y - b.y) > 0.02 ? a.y < b.y : a.x < b.x;
         });
         PrintedLabel label{cell.first, cell.second, {}};
-        for (const Word& word : words)
+        for (const PdfWord& word : words)
             label.text += (label.text.empty() ? "" : " ") + word.text;
         labels.push_back(label);
     }
