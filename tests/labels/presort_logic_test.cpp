@@ -13,6 +13,13 @@
 
 #include <gtest/gtest.h>
 
+#ifdef __linux__
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+#endif
+
 #include <set>
 #include <string>
 
@@ -235,6 +242,60 @@ QByteArray FileBytes(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
 }
 
+// A folder nothing can be written to while this lives: its write
+// permission taken away, and for root (whom permissions do not stop) the
+// immutable flag of the file system where it has one.
+class ReadOnlyFolder {
+public:
+    explicit ReadOnlyFolder(const QString& folder) : folder_(folder)
+    {
+        QFile::setPermissions(folder_, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+#ifdef __linux__
+        if (!Holds())
+            immutable_ = SetImmutable(true);
+#endif
+    }
+    ~ReadOnlyFolder()
+    {
+#ifdef __linux__
+        if (immutable_)
+            SetImmutable(false);
+#endif
+        QFile::setPermissions(folder_, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    }
+    ReadOnlyFolder(const ReadOnlyFolder&) = delete;
+    ReadOnlyFolder& operator=(const ReadOnlyFolder&) = delete;
+
+    bool Holds() const
+    {
+        const QString probe = folder_ + QStringLiteral("/probe");
+        QFile file(probe);
+        const bool written = file.open(QIODevice::WriteOnly);
+        file.close();
+        QFile::remove(probe);
+        return !written;
+    }
+
+private:
+#ifdef __linux__
+    bool SetImmutable(bool on) const
+    {
+        const int fd = ::open(QFile::encodeName(folder_).constData(), O_RDONLY | O_DIRECTORY);
+        if (fd < 0)
+            return false;
+        int flags = 0;
+        bool done = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+        flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+        done = done && ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+        ::close(fd);
+        return done;
+    }
+#endif
+
+    QString folder_;
+    bool immutable_ = false;
+};
+
 TEST(PresortFileTest, WritesWindows1252WithCrLfAfterEveryLine)
 {
     testing_support::TempDir dir;
@@ -276,15 +337,11 @@ TEST(PresortFileTest, AFailedWriteKeepsTheOldListAndSaysWhy)
     EXPECT_EQ(FileBytes(path), old);
 
     const QString folder = QString::fromStdString(dir.path());
-    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    const bool writable = QFile(folder + QStringLiteral("/probe")).open(QIODevice::WriteOnly);
-    QFile::remove(folder + QStringLiteral("/probe"));
+    const ReadOnlyFolder readOnly(folder);
+    if (!readOnly.Holds())
+        GTEST_SKIP() << "the folder cannot be made read-only for this user";
     error.clear();
-    const bool written = writable || WritePresortFile(path, Lines({"30399"}), &error);
-    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    if (writable)
-        GTEST_SKIP() << "the folder stays writable for this user (root)";
-    EXPECT_FALSE(written);
+    EXPECT_FALSE(WritePresortFile(path, Lines({"30399"}), &error));
     EXPECT_TRUE(error.contains(QLatin1String("PRESORT.PSL"))) << error.toStdString();
     EXPECT_EQ(FileBytes(path), old);
     EXPECT_EQ(QDir(folder).entryList(QDir::Files), QStringList{QStringLiteral("PRESORT.PSL")});
