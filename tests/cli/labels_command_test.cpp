@@ -2,6 +2,7 @@
 // back with pdftotext -bbox (each name line on its label, the page size and
 // count), and the exit status and message of every refusal.
 #include "cli_runner.h"
+#include "pdf_text.h"
 #include "store/address_dataset.h"
 #include "store/address_file.h"
 #include "store/field_lengths.h"
@@ -9,8 +10,6 @@
 #include "xbase/apollo.h"
 #include "xbase/cdx/index_file.h"
 
-#include <QFile>
-#include <QRegularExpression>
 #include <QString>
 
 #include <gtest/gtest.h>
@@ -24,6 +23,9 @@
 namespace {
 
 using quorvel::cli_tests::CliRun;
+using quorvel::cli_tests::PdfText;
+using quorvel::cli_tests::PdfWord;
+using quorvel::cli_tests::ReadPdf;
 
 // Letter sheets of 3 x 10 labels, 2.625 x 1 inch.
 constexpr double kLeftMargin = 0.188;
@@ -35,44 +37,6 @@ const std::string kGeometry = "1,2.625,3,10,0.5,0.188,2.75,1,8.5,11";
 // an inch.
 constexpr double kBlockOffset = 5.0 / 96.0;
 constexpr int kRecords = 35;
-
-struct PdfWord {
-    int page = 0; // 1-based
-    double x = 0; // inches from the page's top-left corner
-    double y = 0;
-    std::string text;
-};
-
-struct PdfText {
-    std::vector<std::pair<double, double>> pageSizes; // inches
-    std::vector<PdfWord> words;
-};
-
-// What pdftotext -bbox finds in the file: each page's size and each word's
-// box, converted from points to inches.
-PdfText ReadPdf(const std::string& pdf, const std::string& scratch)
-{
-    PdfText read;
-    const std::string html = scratch + "/bbox.html";
-    if (std::system(("pdftotext -bbox '" + pdf + "' '" + html + "' 2>/dev/null").c_str()) != 0)
-        return read;
-    QFile file(QString::fromStdString(html));
-    if (!file.open(QIODevice::ReadOnly))
-        return read;
-    const QString text = QString::fromUtf8(file.readAll());
-    static const QRegularExpression item(
-        QStringLiteral("<page width=\"([0-9.]+)\" height=\"([0-9.]+)\">|<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>"
-                       "([^<]*)</word>"));
-    for (auto match = item.globalMatch(text); match.hasNext();) {
-        const QRegularExpressionMatch m = match.next();
-        if (!m.captured(1).isEmpty())
-            read.pageSizes.emplace_back(m.captured(1).toDouble() / 72, m.captured(2).toDouble() / 72);
-        else
-            read.words.push_back({static_cast<int>(read.pageSizes.size()), m.captured(3).toDouble() / 72,
-                                  m.captured(4).toDouble() / 72, m.captured(5).toStdString()});
-    }
-    return read;
-}
 
 // A label as it should come out: its name line's word, page and position.
 struct ExpectedLabel {
