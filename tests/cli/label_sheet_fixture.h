@@ -1,21 +1,18 @@
 #pragma once
 
-// What the label command tests share: the sheet they print on, an address
-// file of named records, and the words pdftotext -bbox finds in a PDF.
+// What the label command tests share: the sheet they print on and an
+// address file of named records (pdf_text.h reads the PDFs back).
+#include "pdf_text.h"
 #include "store/address_dataset.h"
 #include "store/address_file.h"
 #include "store/field_lengths.h"
 #include "xbase/apollo.h"
 
-#include <QFile>
-#include <QRegularExpression>
 #include <QString>
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace quorvel::cli_tests {
@@ -50,44 +47,6 @@ inline void MakeAddressFile(const std::string& file, const std::vector<AddressRo
         ASSERT_TRUE(dataset.Post()) << dataset.lastError().toStdString();
     }
     dataset.Close();
-}
-
-struct PdfWord {
-    int page = 0; // 1-based
-    double x = 0; // inches from the page's top-left corner
-    double y = 0;
-    std::string text;
-};
-
-struct PdfText {
-    std::vector<std::pair<double, double>> pageSizes; // inches
-    std::vector<PdfWord> words;
-};
-
-// What pdftotext -bbox finds in the file: each page's size and each word's
-// box, converted from points to inches.
-inline PdfText ReadPdf(const std::string& pdf, const std::string& scratch)
-{
-    PdfText read;
-    const std::string html = scratch + "/bbox.html";
-    if (std::system(("pdftotext -bbox '" + pdf + "' '" + html + "' 2>/dev/null").c_str()) != 0)
-        return read;
-    QFile file(QString::fromStdString(html));
-    if (!file.open(QIODevice::ReadOnly))
-        return read;
-    const QString text = QString::fromUtf8(file.readAll());
-    static const QRegularExpression item(
-        QStringLiteral("<page width=\"([0-9.]+)\" height=\"([0-9.]+)\">|<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>"
-                       "([^<]*)</word>"));
-    for (auto match = item.globalMatch(text); match.hasNext();) {
-        const QRegularExpressionMatch m = match.next();
-        if (!m.captured(1).isEmpty())
-            read.pageSizes.emplace_back(m.captured(1).toDouble() / 72, m.captured(2).toDouble() / 72);
-        else
-            read.words.push_back({static_cast<int>(read.pageSizes.size()), m.captured(3).toDouble() / 72,
-                                  m.captured(4).toDouble() / 72, m.captured(5).toStdString()});
-    }
-    return read;
 }
 
 } // namespace quorvel::cli_tests
