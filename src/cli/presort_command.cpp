@@ -81,11 +81,11 @@ int run(const Invocation& inv)
 
 const CommandRegistrar presortCommand(
     {"presort", kUsage,
-     std::string("Presorts the records of FILE that are not deleted for bulk mail, as a presorted\n"
-                 "label run does, and prints CSV GROUP,ZIP,PIECES: one row per ZIP line of the\n"
-                 "presort list in list order under its group's header line, then one row per\n"
-                 "distinct ZIP code that no package takes (\"** Not presorted\": empty, foreign or\n"
-                 "garbled codes).\n") +
+     std::string("The bulk-mail presort of FILE's records that are not deleted, as CSV.\n"
+                 "Presorts as a presorted label run does and prints CSV GROUP,ZIP,PIECES: one row\n"
+                 "per ZIP line of the presort list in list order under its group's header line,\n"
+                 "then one row per distinct ZIP code that no package takes (\"** Not presorted\":\n"
+                 "empty, foreign or garbled codes).\n") +
          kSelectionHelp +
          "\n--out writes the presort list there, exactly as the label run's PRESORT.PSL.",
      {.withValue = {"--filter", "--load", "--out"}, .flags = {"--tagged"}},
