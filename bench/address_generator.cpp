@@ -77,6 +77,10 @@ const Place kPlaces[] = {
     {"Anchorage", "AK", "995", "907"}, {"Honolulu", "HI", "968", "808"},
     {"Dover", "DE", "199", "302"}, {"Nashville", "TN", "372", "615"},
 };
+// Postal codes of other countries, as people type them.
+const char* const kForeignCodes[] = {
+    "K1A 0B1", "k1a 0b1", "SW1A 1AA", "D-10115", "2000 AB", "M5V 3L9", "EC1A 1BB",
+};
 const char* const kEmailHosts[] = {"example.com", "mail.example.org", "club.example.net"};
 const char* const kCodeWords[] = {"A", "B", "C", "AB", "AC", "BC", "VIP", "DONOR", "M", "X"};
 const char* const kComments[] = {
@@ -139,7 +143,10 @@ const std::array<AddressTagSpec, kAddressTagCount>& addressTagSpecs()
     return tags;
 }
 
-AddressGenerator::AddressGenerator(std::uint64_t seed) : state_(seed * 0x9E3779B97F4A7C15ULL + 1) {}
+AddressGenerator::AddressGenerator(std::uint64_t seed, AddressMix mix)
+    : state_(seed * 0x9E3779B97F4A7C15ULL + 1), mix_(mix)
+{
+}
 
 // splitmix64: tiny, fast and the same everywhere.
 std::uint32_t AddressGenerator::below(std::uint32_t bound)
@@ -206,6 +213,35 @@ void AddressGenerator::fillAddress(AddressRecord& r)
         r.values[kZip] += "-" + digits(4);
     r.values[kCountry] = below(20) == 0 ? "Canada" : "USA";
     r.values[kPhone] = phone(place.area);
+    // Drawn after everything else, so that the other fields stay as in the
+    // towns' list for the same seed.
+    if (mix_ == AddressMix::Nationwide)
+        r.values[kZip] = nationwideZip();
+}
+
+// 1 % blank, 0.5 % short, 0.5 % foreign; the rest on a 3-digit prefix whose
+// rank is the smallest of four draws: rank 0 is about 4 in 1,000 records
+// (packages of single ZIP codes), the last hundred ranks get a handful or
+// none (left to the area distribution centres or unknown). Ranks are spread
+// over the prefixes by a fixed permutation, so that every first digit has
+// common and rare prefixes.
+std::string AddressGenerator::nationwideZip()
+{
+    const std::uint32_t kind = below(1000);
+    if (kind < 10)
+        return {};
+    if (kind < 15)
+        return digits(4);
+    if (kind < 20)
+        return pick(kForeignCodes);
+    std::uint32_t rank = below(1000);
+    for (int draw = 0; draw < 3; ++draw)
+        rank = std::min(rank, below(1000));
+    const std::uint32_t prefix = (rank * 337 + 91) % 1000;
+    std::string zip = std::to_string(1000 + prefix).substr(1) + digits(2);
+    if (below(4) == 0)
+        zip += "-" + digits(4);
+    return zip;
 }
 
 void AddressGenerator::fillContact(AddressRecord& r)
@@ -229,7 +265,7 @@ void AddressGenerator::fillNotes(AddressRecord& r)
         r.values[kUser1] = pick(kComments);
     if (below(10) == 0)
         r.values[kUser2] = upper(pick(kComments));
-    r.values[kIsdel] = "F";
+    r.values[kIsdel] = mix_ == AddressMix::Nationwide && below(50) == 0 ? "T" : "F";
     if (below(20) == 0)
         r.values[kMemo] = pick(kMemos);
 }

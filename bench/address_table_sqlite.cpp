@@ -94,7 +94,8 @@ void createAddressTable(Database& db, const std::string& name)
     db.exec("CREATE TABLE " + name + "(" + columns + "DELETED INTEGER)");
 }
 
-long long appendAddressRecords(Database& db, const std::string& table, std::uint32_t count, bool withMemos)
+long long appendAddressRecords(Database& db, const std::string& table, std::uint32_t count, bool withMemos,
+                               AddressMix mix)
 {
     std::string names, marks;
     for (const AddressFieldSpec& f : addressFieldSpecs()) {
@@ -102,7 +103,7 @@ long long appendAddressRecords(Database& db, const std::string& table, std::uint
         marks += "?,";
     }
     Statement insert(db, "INSERT INTO " + table + "(" + names + "DELETED) VALUES(" + marks + "0)");
-    AddressGenerator generator;
+    AddressGenerator generator(1, mix);
     db.exec("BEGIN");
     for (std::uint32_t i = 0; i < count; ++i) {
         AddressRecord r = generator.next();

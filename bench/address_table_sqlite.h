@@ -1,5 +1,7 @@
 #pragma once
 
+#include "address_generator.h"
+
 #include <sqlite3.h>
 
 #include <cstdint>
@@ -49,7 +51,8 @@ private:
 // A table of the 23 address fields and a DELETED column.
 void createAddressTable(Database& db, const std::string& name);
 // Appends `count` generated records in one transaction; returns `count`.
-long long appendAddressRecords(Database& db, const std::string& table, std::uint32_t count, bool withMemos);
+long long appendAddressRecords(Database& db, const std::string& table, std::uint32_t count, bool withMemos,
+                               AddressMix mix = AddressMix::Towns);
 // The 26 address tags as indexes of table "address", then ANALYZE; returns
 // how many.
 long long buildAddressIndexes(Database& db);

@@ -57,12 +57,12 @@ void fillAddressRecord(xbase::DbfTable& table, const AddressRecord& record, unsi
     }
 }
 
-long long appendAddressRecords(xbase::WorkArea& area, std::uint32_t count, bool withMemos)
+long long appendAddressRecords(xbase::WorkArea& area, std::uint32_t count, bool withMemos, AddressMix mix)
 {
     constexpr std::uint32_t kBatch = 4096;
     const auto length = static_cast<std::size_t>(area.table().recordLength());
     std::vector<unsigned char> batch(kBatch * length);
-    AddressGenerator generator;
+    AddressGenerator generator(1, mix);
     for (std::uint32_t done = 0; done < count;) {
         const std::uint32_t n = std::min(kBatch, count - done);
         for (std::uint32_t i = 0; i < n; ++i) {

@@ -30,7 +30,8 @@ std::unique_ptr<xbase::WorkArea> createAddressTable(const std::string& path);
 void fillAddressRecord(xbase::DbfTable& table, const AddressRecord& record, unsigned char* buffer);
 
 // Appends `count` generated records in batches; returns the record count.
-long long appendAddressRecords(xbase::WorkArea& area, std::uint32_t count, bool withMemos);
+long long appendAddressRecords(xbase::WorkArea& area, std::uint32_t count, bool withMemos,
+                               AddressMix mix = AddressMix::Towns);
 
 // Builds the 26 tags of an address file; returns the number of orders.
 long long buildAddressTags(xbase::WorkArea& area);

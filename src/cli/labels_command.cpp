@@ -33,7 +33,7 @@ namespace quorvel::cli {
 namespace {
 
 const std::string kUsage = std::string("labels FILE --layout NAME ") + kSelectionUsage +
-                           " [--order TAG] [--positions LIST] [--start-position N] [--copies N] "
+                           " [--order TAG | --presort] [--positions LIST] [--start-position N] [--copies N] "
                            "[--pdf OUT | --printer NAME]";
 
 // Designs are placed at the resolution they were made at on the screen.
@@ -68,11 +68,17 @@ std::string readTypedOptions(const ParsedArguments& args, TypedOptions& typed)
         return "--layout NAME is required (label-layouts lists the layouts)";
     if (args.given("--pdf") && args.given("--printer"))
         return "--pdf and --printer cannot be given together";
+    // A presorted run prints in the presort's order, one label a piece:
+    // another order or copies would break up the packages.
+    if (args.has("--presort") && args.given("--order"))
+        return "--order and --presort cannot be given together";
     if (args.given("--copies")) {
         const std::optional<int> copies = countIn(args.value("--copies"), 1, labels::kMaxCopies);
         if (!copies)
             return "--copies takes a number from 1 to " + std::to_string(labels::kMaxCopies);
         typed.copies = *copies;
+        if (typed.copies > 1 && args.has("--presort"))
+            return "--presort prints one copy of each label";
     }
     if (args.given("--start-position")) {
         const std::optional<int> start = countIn(args.value("--start-position"), 1, labels::kMaxPositions);
@@ -174,6 +180,7 @@ int run(const Invocation& inv)
         return kFailed;
     labels::TLabelRunOptions options;
     options.records = labels::rcMatchingFilter;
+    options.presort = args.has("--presort");
     options.copies = typed.copies;
     options.startPosition = typed.startPosition;
     if (const std::string problem = positionMask(typed, layout->stock.geometry, options.mask); !problem.empty())
@@ -205,14 +212,16 @@ const CommandRegistrar labelsCommand(
      std::string("Prints the label layout NAME (any case; label-layouts lists them) for the records of\n"
                  "FILE that are not deleted, as the \"Print Labels\" window's Print button does.\n") +
          kSelectionHelp +
-         "\n--order prints in the order of a tag. --positions lists the 1-based positions used\n"
-         "on every sheet (\"1-3,7,290-300\"; default all), --start-position the first position\n"
-         "on the first sheet, --copies each label's copies (1 to 99). Prints to the PDF file\n"
+         "\n--order prints in the order of a tag, --presort in bulk-mail presort order (the\n"
+         "presort runs first and writes PRESORT.PSL in the home folder; see presort).\n"
+         "--positions lists the 1-based positions used on every sheet (\"1-3,7,290-300\";\n"
+         "default all), --start-position the first position on the first sheet, --copies\n"
+         "each label's copies (1 to 99; 1 with --presort). Prints to the PDF file\n"
          "OUT, the printer whose name contains NAME, or the default printer, then says\n"
          "\"L labels, R records, P pages\".",
      {.withValue = {"--layout", "--filter", "--load", "--order", "--positions", "--start-position", "--copies", "--pdf",
                     "--printer"},
-      .flags = {"--tagged"}},
+      .flags = {"--tagged", "--presort"}},
      run});
 
 } // namespace

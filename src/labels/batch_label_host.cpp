@@ -14,4 +14,11 @@ void TBatchLabelHost::ShowPreview(QIODevice& pages)
         onPreview(pages);
 }
 
+TPresortResult TBatchLabelHost::RunPresort(quorvel::TDataset& addresses, const QString& presortFile)
+{
+    TSilentPresortProgress silent;
+    lastPresort_ = RunBulkMailPresort(addresses, presortFile, presortProgress ? *presortProgress : silent);
+    return lastPresort_;
+}
+
 } // namespace labels

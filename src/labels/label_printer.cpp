@@ -103,14 +103,13 @@ void TLabelPrinter::NextRecord(bool breakPrinted)
 {
     if (!breakPrinted)
         ++counts_.records;
-    addresses_.Next();
-    if (!presort_)
-        return;
-    if (breakPrinted) {
+    if (!presort_) {
+        addresses_.Next();
+    } else if (breakPrinted) {
         presort_->ClearBreak();
         presort_->GetNextSortedZip();
-    } else if (addresses_.Eof() || !presort_->RecordInCurrentZip()) {
-        presort_->GetNextSortedZip();
+    } else {
+        presort_->NextRecord();
     }
 }
 

@@ -5,6 +5,7 @@
 #include "labels/label_design.h"
 #include "labels/label_paper.h"
 #include "labels/presort_list.h"
+#include "labels/presort_passes.h"
 #include "output/output_dialogs.h"
 #include "store/address_dataset.h"
 #include "xbase/apollo_env.h"
@@ -12,6 +13,13 @@
 #include <QFileInfo>
 
 namespace labels {
+
+TPresortResult TLabelRunHost::RunPresort(quorvel::TDataset&, const QString&)
+{
+    TPresortResult result;
+    result.outcome = TPresortOutcome::Completed;
+    return result;
+}
 
 TLabelRunResult TLabelRun::Run(const TLabelGeometry& geometry, const QString& designFile,
                                const TLabelRunOptions& given)
@@ -74,16 +82,19 @@ bool TLabelRun::SelectAndStart(const TLabelRunOptions& options, std::uint32_t re
 // The presort writes the list that the run then follows, in ZIP order.
 bool TLabelRun::PreparePresort(QStringList& lines)
 {
-    if (!context_.host.RunPresort())
+    const TPresortResult presort = context_.host.RunPresort(context_.addresses, context_.presortFile);
+    if (presort.outcome == TPresortOutcome::Cancelled)
         return false;
+    if (presort.outcome == TPresortOutcome::Failed)
+        return Refuse(presort.message, true);
     context_.env.sx_SetExact(false);
     if (!context_.addresses.SetOrder(QStringLiteral("ZIP")))
         return Refuse(context_.addresses.lastError(), true);
-    context_.dialogs.ShowInformation(messages::presortOrder());
     const TPresortFile list = ReadPresortFile(context_.presortFile);
     if (!list.ok())
         return Refuse(list.error, true);
     lines = list.lines;
+    context_.dialogs.ShowInformation(messages::presortOrder(lines.contains(QLatin1String(kNotPresortedHeader))));
     return true;
 }
 

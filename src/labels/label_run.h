@@ -3,6 +3,7 @@
 #include "labels/label_geometry.h"
 #include "labels/label_printer.h"
 #include "labels/label_run_options.h"
+#include "labels/presort_run.h"
 #include "output/print_status.h"
 
 #include <QString>
@@ -15,7 +16,8 @@ class TRPDevice;
 } // namespace output
 namespace quorvel {
 class TAddressDataset;
-}
+class TDataset;
+} // namespace quorvel
 namespace xbase {
 class TApolloEnv;
 }
@@ -34,10 +36,11 @@ public:
     virtual void RunStatus(output::TPrintStatus& status) = 0;
     // The pages of a preview that finished or was stopped.
     virtual void ShowPreview(QIODevice& pages) = 0;
-    // The bulk-mail presort before a presorted run, unless it was done for
-    // these settings already; false when the user cancelled it. Without a
-    // presort window the list written last is used.
-    virtual bool RunPresort() { return true; }
+    // The bulk-mail presort of the selection before a presorted run, into
+    // `presortFile`, unless it was done for these settings already. A host
+    // that does not presort reports it completed: the list written last is
+    // used. Cancelled ends the run quietly, Failed with its message.
+    virtual TPresortResult RunPresort(quorvel::TDataset& addresses, const QString& presortFile);
 };
 
 // What a run needs from its surroundings.

@@ -37,10 +37,11 @@ QString designFileRemoved() { return QStringLiteral("Label definition file has b
 QString noPositionSelected() { return QStringLiteral("You must select at least one card to print"); }
 QString recordOutOfRange() { return QStringLiteral("Current record is out of range. Starting with first record"); }
 
-QString presortOrder()
+QString presortOrder(bool notPresorted)
 {
-    return QStringLiteral("Labels will print/preview in the following order:\r\n  1. 5-Digit presort\r\n"
-                          "  2. 3-Digit presort\r\n  3. ADC presort");
+    const QString order = QStringLiteral("Labels will print/preview in the following order:\r\n  1. 5-Digit presort\r\n"
+                                         "  2. 3-Digit presort\r\n  3. ADC presort");
+    return notPresorted ? order + QStringLiteral("\r\n  4. Not presorted") : order;
 }
 
 QString noRecordsSelected() { return QStringLiteral("No records are selected. Nothing to print"); }

@@ -36,7 +36,8 @@ namespace messages {
 QString designFileRemoved();
 QString noPositionSelected();
 QString recordOutOfRange();
-QString presortOrder();
+// With `notPresorted` the list ends with the records the presort does not count.
+QString presortOrder(bool notPresorted = false);
 QString noRecordsSelected();
 } // namespace messages
 

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSaveFile>
 
 namespace labels {
 
@@ -61,6 +62,30 @@ std::optional<QByteArray> PresortListBytes(const QStringList& lines, QString* er
         bytes += "\r\n";
     }
     return bytes;
+}
+
+bool WritePresortFile(const QString& path, const QStringList& lines, QString* error)
+{
+    const auto refuse = [&](const QString& reason) {
+        if (error)
+            *error = QStringLiteral("The presort list %1 cannot be written: %2").arg(shownPath(path), reason);
+        return false;
+    };
+    QString encodingError;
+    const std::optional<QByteArray> bytes = PresortListBytes(lines, &encodingError);
+    if (!bytes)
+        return refuse(encodingError);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return refuse(file.errorString());
+    if (file.write(*bytes) != bytes->size()) {
+        const QString reason = file.errorString();
+        file.cancelWriting();
+        return refuse(reason);
+    }
+    if (!file.commit())
+        return refuse(file.errorString());
+    return true;
 }
 
 TPresortFile ReadPresortFile(const QString& path)

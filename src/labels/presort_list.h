@@ -26,6 +26,12 @@ QStringList ParsePresortList(QByteArrayView bytes);
 // line holds a character that Windows-1252 cannot store (`error` says which).
 std::optional<QByteArray> PresortListBytes(const QStringList& lines, QString* error = nullptr);
 
+// Writes a list to `path` as PresortListBytes has it (an empty file for no
+// lines). The old list is replaced only by a complete new one: the bytes go
+// to a temporary file renamed over it. False, with a message naming the
+// file and the reason in `error`, when anything failed.
+bool WritePresortFile(const QString& path, const QStringList& lines, QString* error = nullptr);
+
 struct TPresortFile {
     QStringList lines;
     QString error; // empty when the list was read

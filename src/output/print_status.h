@@ -21,6 +21,10 @@ struct TPrintJobTexts {
     QString printCanceled;   // "\rLabel Print Canceled!"
     QString previewCanceled; // "\rLabel Preview Canceled!"
     QString cancelQuestion;  // "Cancel Label Printing?"
+    // What a finished preview says ("\rPreview Ready!"); the window then
+    // waits for Ok before the preview form opens, also after a stop. Empty:
+    // the last page's status stays and the window closes by itself.
+    QString previewCompleted;
     QString cancelCaption = QStringLiteral("CANCEL");
 };
 
@@ -94,7 +98,7 @@ public:
     QString StatusText() const { return Report().StatusCaption(); }
     // A finished or stopped preview goes straight on to the preview form.
     bool ShowsPreview() const;
-    bool ClosesItself() const { return ShowsPreview(); }
+    bool ClosesItself() const { return ShowsPreview() && texts_.previewCompleted.isEmpty(); }
     int Pages() const { return Report().CurrentPage(); }
     // The recorded pages of a preview.
     QBuffer& PreviewStream() { return stream_; }

@@ -2,16 +2,9 @@
 // back with pdftotext -bbox (each name line on its label, the page size and
 // count), and the exit status and message of every refusal.
 #include "cli_runner.h"
-#include "store/address_dataset.h"
-#include "store/address_file.h"
-#include "store/field_lengths.h"
+#include "label_sheet_fixture.h"
 #include "support/temp_dir.h"
-#include "xbase/apollo.h"
 #include "xbase/cdx/index_file.h"
-
-#include <QFile>
-#include <QRegularExpression>
-#include <QString>
 
 #include <gtest/gtest.h>
 
@@ -23,56 +16,12 @@
 
 namespace {
 
-using quorvel::cli_tests::CliRun;
+using namespace quorvel::cli_tests;
 
-// Letter sheets of 3 x 10 labels, 2.625 x 1 inch.
-constexpr double kLeftMargin = 0.188;
-constexpr double kTopMargin = 0.5;
-constexpr double kHorizPitch = 2.75;
-constexpr double kVertPitch = 1.0;
-const std::string kGeometry = "1,2.625,3,10,0.5,0.188,2.75,1,8.5,11";
 // A new layout's address block starts 5 pixels into the label, at 96 pixels
 // an inch.
 constexpr double kBlockOffset = 5.0 / 96.0;
 constexpr int kRecords = 35;
-
-struct PdfWord {
-    int page = 0; // 1-based
-    double x = 0; // inches from the page's top-left corner
-    double y = 0;
-    std::string text;
-};
-
-struct PdfText {
-    std::vector<std::pair<double, double>> pageSizes; // inches
-    std::vector<PdfWord> words;
-};
-
-// What pdftotext -bbox finds in the file: each page's size and each word's
-// box, converted from points to inches.
-PdfText ReadPdf(const std::string& pdf, const std::string& scratch)
-{
-    PdfText read;
-    const std::string html = scratch + "/bbox.html";
-    if (std::system(("pdftotext -bbox '" + pdf + "' '" + html + "' 2>/dev/null").c_str()) != 0)
-        return read;
-    QFile file(QString::fromStdString(html));
-    if (!file.open(QIODevice::ReadOnly))
-        return read;
-    const QString text = QString::fromUtf8(file.readAll());
-    static const QRegularExpression item(
-        QStringLiteral("<page width=\"([0-9.]+)\" height=\"([0-9.]+)\">|<word xMin=\"([0-9.]+)\" yMin=\"([0-9.]+)\"[^>]*>"
-                       "([^<]*)</word>"));
-    for (auto match = item.globalMatch(text); match.hasNext();) {
-        const QRegularExpressionMatch m = match.next();
-        if (!m.captured(1).isEmpty())
-            read.pageSizes.emplace_back(m.captured(1).toDouble() / 72, m.captured(2).toDouble() / 72);
-        else
-            read.words.push_back({static_cast<int>(read.pageSizes.size()), m.captured(3).toDouble() / 72,
-                                  m.captured(4).toDouble() / 72, m.captured(5).toStdString()});
-    }
-    return read;
-}
 
 // A label as it should come out: its name line's word, page and position.
 struct ExpectedLabel {
@@ -103,18 +52,10 @@ protected:
     // Records "Name01" to "Name35" in LNAME, with ZIP codes for the barcodes.
     void MakeAddressFile()
     {
-        xbase::TApollo engine;
-        quorvel::TAddressDataset dataset(engine);
-        const QString path = QString::fromStdString(addresses());
-        ASSERT_TRUE(quorvel::CreateAddressFile(path, dataset, quorvel::TNewFileFieldLengths()).ok);
-        ASSERT_TRUE(quorvel::OpenTableFile(path, dataset).ok);
-        for (int i = 1; i <= kRecords; ++i) {
-            ASSERT_TRUE(dataset.Insert());
-            ASSERT_TRUE(dataset.SetFieldAsString(u"LNAME", QStringLiteral("Name%1").arg(i, 2, 10, QLatin1Char('0'))));
-            ASSERT_TRUE(dataset.SetFieldAsString(u"ZIP", QStringLiteral("12345")));
-            ASSERT_TRUE(dataset.Post()) << dataset.lastError().toStdString();
-        }
-        dataset.Close();
+        std::vector<AddressRow> rows;
+        for (int i = 1; i <= kRecords; ++i)
+            rows.push_back({Name(i), "12345"});
+        quorvel::cli_tests::MakeAddressFile(addresses(), rows);
     }
 
     // Checks the PDF's pages and where each expected name line lies.

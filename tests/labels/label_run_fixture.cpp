@@ -24,6 +24,18 @@ void RecordingHost::RunStatus(output::TPrintStatus& status)
     endStatus = status.StatusText();
 }
 
+TPresortResult RecordingHost::RunPresort(quorvel::TDataset& addresses, const QString& presortFile)
+{
+    ++presortRuns;
+    if (realPresort) {
+        TSilentPresortProgress silent;
+        return RunBulkMailPresort(addresses, presortFile, presortProgress ? *presortProgress : silent);
+    }
+    TPresortResult result;
+    result.outcome = presortAnswer ? TPresortOutcome::Completed : TPresortOutcome::Cancelled;
+    return result;
+}
+
 void RecordingHost::ShowPreview(QIODevice& stream)
 {
     previewShown = true;

@@ -20,7 +20,13 @@ class RecordingHost : public labels::TLabelRunHost {
 public:
     // Called whenever the job lets pending events run (after each record).
     std::function<void(output::TPrintStatus&)> onEvents;
+    // Without the real presort the list written by the test is used, and
+    // `presortAnswer` false plays a cancelled presort.
     bool presortAnswer = true;
+    bool realPresort = false;
+    // The real presort's progress (silent when null).
+    labels::TPresortProgress* presortProgress = nullptr;
+    int presortRuns = 0;
 
     bool previewShown = false;
     std::vector<output::TPage> pages;
@@ -28,7 +34,7 @@ public:
 
     void RunStatus(output::TPrintStatus& status) override;
     void ShowPreview(QIODevice& stream) override;
-    bool RunPresort() override { return presortAnswer; }
+    labels::TPresortResult RunPresort(quorvel::TDataset& addresses, const QString& presortFile) override;
 };
 
 // Letter sheets of 3 x 10 labels (1 x 2.625 inches) and of 10 x 30 small ones.

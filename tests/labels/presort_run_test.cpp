@@ -157,4 +157,122 @@ TEST_F(PresortRunTest, OnlyTheCurrentRecordIsNeverPresorted)
     ExpectRestored("only current");
 }
 
+// The real presort before the run: every selected record prints exactly
+// once, in the list's order, the records the presort does not count last.
+class PresortedRunTest : public LabelRunTest {
+protected:
+    void SetUp() override
+    {
+        LabelRunTest::SetUp();
+        host.realPresort = true;
+        // Lower and upper case, a short ZIP and one with a blank, ZIP+4,
+        // empty, foreign and garbled codes.
+        AddRecords(8, {"1234a", "", "1234A", "K1A 0B1", "1234", "12345-6789", "1234 5678", "9999A"});
+    }
+
+    static TLabelRunOptions Presorted(TRecordChoice records = rcAllRecords)
+    {
+        TLabelRunOptions options;
+        options.preview = true;
+        options.presort = true;
+        options.records = records;
+        return options;
+    }
+
+    static QStringList Texts(const std::vector<PrintedLabel>& labels)
+    {
+        QStringList texts;
+        for (const PrintedLabel& label : labels)
+            texts << label.text;
+        return texts;
+    }
+};
+
+TEST_F(PresortedRunTest, PrintsEverySelectedRecordOnceInListOrder)
+{
+    ASSERT_TRUE(dataset.SetOrder(QStringLiteral("LNAME")));
+    ASSERT_TRUE(dataset.GoTo(6));
+    TLabelRunOptions options = Presorted();
+    // Positions 1 and 4 of every sheet stay empty; nothing is lost to them.
+    options.mask.reset(1);
+    options.mask.reset(4);
+    const TLabelRunResult result = Run(options);
+    ASSERT_EQ(result.outcome, TPrintOutcome::poCompleted) << result.message.toStdString();
+
+    EXPECT_EQ(ReadPresortFile(presortFile).lines,
+              QStringList({QStringLiteral("** ADC ALBANY NY 120"), QStringLiteral("1234"), QStringLiteral("12345"),
+                           QStringLiteral("1234A"), QStringLiteral("1234a"), QStringLiteral("** Not presorted")}));
+    EXPECT_EQ(dialogs.notices, QStringList{messages::presortOrder(true)});
+    EXPECT_TRUE(messages::presortOrder(true).endsWith(QStringLiteral("\r\n  4. Not presorted")));
+    const std::vector<PrintedLabel> expected = {
+        {1, 0, QStringLiteral("** ADC ALBANY NY 120")},
+        {1, 2, QStringLiteral("R05")}, // 1234
+        {1, 3, QStringLiteral("R07")}, // 1234 5678
+        {1, 5, QStringLiteral("R06")}, // 12345-6789
+        {1, 6, QStringLiteral("R03")}, // 1234A
+        {1, 7, QStringLiteral("R01")}, // 1234a, found although the tag keys it upper case
+        {1, 8, QStringLiteral("** Not presorted")},
+        {1, 9, QStringLiteral("R02")},  // empty, first in ZIP order
+        {1, 10, QStringLiteral("R08")}, // 9999A
+        {1, 11, QStringLiteral("R04")}, // K1A 0B1
+    };
+    EXPECT_EQ(Labels(), expected);
+    EXPECT_EQ(result.counts.records, 8);
+    ExpectRestored("presorted with odd ZIPs");
+}
+
+TEST_F(PresortedRunTest, AFilterSelectsTheSameRecordsForThePresortAndTheRun)
+{
+    add({{"LNAME", "X1"}, {"ZIP", "1234"}, {"ISDEL", "T"}});
+    add({{"LNAME", "X2"}, {"ZIP", ""}});
+    ASSERT_TRUE(dataset.Delete());
+    // An .or. bracketed so that it cannot reach the deleted records.
+    ASSERT_TRUE(dataset.SetQuery(QStringLiteral("(UPPER(ZIP) = \"1234\" .or. LNAME = \"R02\" .or. LNAME = \"R04\" .or. LNAME = \"X\") .and. !ISDEL")));
+    const TLabelRunResult result = Run(Presorted(rcMatchingFilter));
+    ASSERT_EQ(result.outcome, TPrintOutcome::poCompleted) << result.message.toStdString();
+    EXPECT_EQ(Texts(Labels()),
+              QStringList({QStringLiteral("** ADC ALBANY NY 120"), QStringLiteral("R05"), QStringLiteral("R07"),
+                           QStringLiteral("R06"), QStringLiteral("R03"), QStringLiteral("R01"),
+                           QStringLiteral("** Not presorted"), QStringLiteral("R02"), QStringLiteral("R04")}));
+    ExpectRestored("filtered");
+}
+
+TEST_F(PresortedRunTest, ACountedSelectionHasNoNotPresortedPart)
+{
+    ASSERT_TRUE(dataset.SetQuery(QStringLiteral("(UPPER(ZIP) = \"12345\") .and. !ISDEL")));
+    ASSERT_EQ(Run(Presorted(rcMatchingFilter)).outcome, TPrintOutcome::poCompleted);
+    EXPECT_EQ(dialogs.notices, QStringList{messages::presortOrder()});
+    EXPECT_EQ(Texts(Labels()), QStringList({QStringLiteral("** ADC ALBANY NY 120"), QStringLiteral("R06")}));
+}
+
+// Cancels the presort at its first status text.
+class CancellingProgress : public TPresortProgress {
+public:
+    void ShowStatus(const QString&) override {}
+    bool CancelRequested() override { return true; }
+};
+
+TEST_F(PresortedRunTest, ACancelledOrFailedPresortStartsNoRun)
+{
+    ASSERT_TRUE(dataset.SetOrder(QStringLiteral("LNAME")));
+    ASSERT_TRUE(dataset.GoTo(3));
+    CancellingProgress cancelling;
+    host.presortProgress = &cancelling;
+    TLabelRunResult result = Run(Presorted());
+    EXPECT_EQ(result.outcome, TPrintOutcome::poNotRun);
+    EXPECT_TRUE(result.message.isEmpty());
+    EXPECT_FALSE(QFile::exists(presortFile));
+    EXPECT_FALSE(host.previewShown);
+    ExpectRestored("presort cancelled");
+
+    host.presortProgress = nullptr;
+    presortFile = quorvel::store_tests::qs(dir.file("missing/PRESORT.PSL"));
+    result = Run(Presorted());
+    EXPECT_EQ(result.outcome, TPrintOutcome::poNotRun);
+    EXPECT_TRUE(result.message.contains(QLatin1String("PRESORT.PSL"))) << result.message.toStdString();
+    EXPECT_EQ(dialogs.errors, QStringList{result.message});
+    EXPECT_FALSE(host.previewShown);
+    ExpectRestored("presort failed");
+}
+
 } // namespace

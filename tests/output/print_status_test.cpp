@@ -122,6 +122,26 @@ TEST_F(PrintStatusTest, AJobEndsWithTheTextOfHowItEnded)
     }
 }
 
+// A job with a text of its own for a finished preview shows it, and its
+// window waits for Ok (also after a stop) before the preview form opens.
+TEST_F(PrintStatusTest, APreviewWithItsOwnEndingTextWaitsForOk)
+{
+    TPrintJobTexts texts = SampleJobTexts();
+    texts.previewCompleted = QStringLiteral("\rPreview Ready!");
+    const std::pair<Action, const char*> cases[] = {
+        {Action::None, "\rPreview Ready!"},
+        {Action::Button, "\rPreview Stopped at page 2!"},
+    };
+    for (const auto& [action, ending] : cases) {
+        SCOPED_TRACE(ending);
+        TPrintStatus status(true, texts);
+        RunJob(status, action);
+        EXPECT_EQ(status.StatusText(), QString::fromLatin1(ending));
+        EXPECT_TRUE(status.ShowsPreview());
+        EXPECT_FALSE(status.ClosesItself());
+    }
+}
+
 TEST_F(PrintStatusTest, PrintingWithoutAnyPrinterFails)
 {
     TRPDevice none(std::make_unique<TFixedPrinterCatalog>(), false);

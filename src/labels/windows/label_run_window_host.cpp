@@ -1,5 +1,6 @@
 #include "labels/windows/label_run_window_host.h"
 
+#include "labels/windows/sort_bulk_mail.h"
 #include "output/preview_form.h"
 #include "output/print_status_window.h"
 
@@ -21,10 +22,17 @@ void TLabelRunWindowHost::ShowPreview(QIODevice& pages)
     form.exec();
 }
 
-bool TLabelRunWindowHost::RunPresort()
+TPresortResult TLabelRunWindowHost::RunPresort(quorvel::TDataset& addresses, const QString& presortFile)
 {
-    presortDone_ = true;
-    return true;
+    if (presortDone_) {
+        TPresortResult reused;
+        reused.outcome = TPresortOutcome::Completed;
+        return reused;
+    }
+    TSortBulkMail window(addresses, presortFile, parent_);
+    window.exec();
+    presortDone_ = window.DoneCheck->isChecked();
+    return window.Result();
 }
 
 } // namespace labels

@@ -28,9 +28,10 @@ public:
 
     void RunStatus(output::TPrintStatus& status) override;
     void ShowPreview(QIODevice& pages) override;
-    // There is no presort window yet: the list written last is used, and
-    // the presort counts as done for these choices.
-    bool RunPresort() override;
+    // Shows "Bulk Mail Presorting" unless the screen's presort is done for
+    // these choices (the list written then is used again); a completed
+    // presort is done for them from now on.
+    TPresortResult RunPresort(quorvel::TDataset& addresses, const QString& presortFile) override;
     bool PresortDone() const { return presortDone_; }
 
 private:

@@ -18,12 +18,14 @@
 #include "labels/windows/label_setup_screen.h"
 #include "labels/windows/label_sheet_picture.h"
 #include "labels/windows/position_picker_window.h"
+#include "labels/windows/sort_bulk_mail.h"
 #include "main_window_fixture.h"
 #include "output/preview_form.h"
 #include "store/dataset.h"
 #include "xbase/apollo.h"
 
 #include <QCheckBox>
+#include <QLabel>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -329,6 +331,135 @@ TEST_F(PrintLabelsTest, PickerTogglesPosition250OfATenByThirtySheet)
         EXPECT_FALSE(screen.Picks().mask.test(249));
         EXPECT_TRUE(screen.Picks().mask.test(250));
     });
+}
+
+// Counts how often a window of that object name is shown.
+class ShowCounter : public QObject {
+public:
+    explicit ShowCounter(const char* objectName) : name_(QString::fromLatin1(objectName))
+    {
+        qApp->installEventFilter(this);
+    }
+    ~ShowCounter() override { qApp->removeEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && watched->objectName() == name_)
+            ++count;
+        return false;
+    }
+
+private:
+    QString name_;
+};
+
+TEST_F(PrintLabelsTest, APresortIsReusedUntilAChoiceChanges)
+{
+    addRecord({ { QStringLiteral("LNAME"), QStringLiteral("Clark") }, { QStringLiteral("ZIP"), QStringLiteral("30301") } });
+    AddLayout(QStringLiteral("Office"), labels::TLabelGeometry {});
+    const QString list = main().home().root() + QStringLiteral("PRESORT.PSL");
+    ShowCounter presorts("TSortBulkMail");
+    const auto preview = [&](TLabelSetupScreen& screen) {
+        whenModalNamed("SelectSpecificLabels", [](QWidget* picker) { clickButton(picker, "OKButton"); });
+        whenModalNamed("TPreviewForm", [](QWidget* form) { static_cast<QDialog*>(form)->accept(); });
+        clickButton(&screen, "Previewbutton");
+    };
+    WithScreen([&](TLabelSetupScreen& screen) {
+        clickToggle(child<QCheckBox>(&screen, "PresortCheck"));
+        preview(screen);
+        EXPECT_EQ(presorts.count, 1);
+        EXPECT_TRUE(screen.Options().PresortDone());
+        QFile file(list);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll(), QByteArray("** ADC NORTH METRO GA 301\r\n30301\r\n** Not presorted\r\n"));
+        file.close();
+
+        preview(screen);
+        EXPECT_EQ(presorts.count, 1) << "the same choices use the list again";
+        clickToggle(child<QCheckBox>(&screen, "StartCurrentCheck"));
+        EXPECT_FALSE(screen.Options().PresortDone());
+        preview(screen);
+        EXPECT_EQ(presorts.count, 2);
+        EXPECT_TRUE(screen.Options().PresortDone());
+    });
+}
+
+TEST_F(PrintLabelsTest, CancelPresortAsksAndEndsThePresortOnlyOnYes)
+{
+    for (int i = 0; i < 150; ++i)
+        addRecord({ { QStringLiteral("LNAME"), QStringLiteral("N%1").arg(i) }, { QStringLiteral("ZIP"), QStringLiteral("30301") } });
+    table().SetOrder(QStringLiteral("LNAME"));
+    table().GoTo(42);
+    const QString list = main().home().root() + QStringLiteral("PRESORT.PSL");
+    for (const TAnswer answer : { TAnswer::No, TAnswer::Yes }) {
+        SCOPED_TRACE(answer == TAnswer::Yes ? "Yes" : "No");
+        QFile::remove(list);
+        ui.messages.clear();
+        ui.messages.setNextAnswer(answer);
+        labels::TSortBulkMail presort(table(), list, &main());
+        EXPECT_EQ(presort.windowTitle(), QStringLiteral("Bulk Mail Presorting"));
+        EXPECT_FALSE(presort.DoneCheck->isVisible());
+        // Cancel is pressed while the presort shows its first status.
+        QTimer press;
+        press.setInterval(0);
+        QObject::connect(&press, &QTimer::timeout, [&] {
+            if (!presort.Label1->text().startsWith(QStringLiteral("Reading")))
+                return;
+            press.stop();
+            clickButton(&presort, "CancelButton");
+        });
+        press.start();
+        const int result = presort.exec();
+        ASSERT_EQ(ui.messages.shown().size(), 1);
+        EXPECT_EQ(ui.messages.shown().first().text, QStringLiteral("Cancel PRESORT?"));
+        EXPECT_EQ(ui.messages.shown().first().kind, quorvel::TMessageKind::Question);
+        const bool yes = answer == TAnswer::Yes;
+        EXPECT_EQ(result, yes ? 2 : 1);
+        EXPECT_EQ(presort.DoneCheck->isChecked(), !yes);
+        EXPECT_EQ(QFile::exists(list), !yes);
+        EXPECT_EQ(table().RecNo(), 42u);
+        EXPECT_EQ(table().Order().toUpper(), QStringLiteral("LNAME"));
+    }
+}
+
+TEST_F(PrintLabelsTest, CancellingThePresortWindowEndsTheRunWithTheAddressesBack)
+{
+    addRecord({ { QStringLiteral("LNAME"), QStringLiteral("Clark") }, { QStringLiteral("ZIP"), QStringLiteral("30301") } });
+    AddLayout(QStringLiteral("Office"), labels::TLabelGeometry {});
+    table().SetOrder(QStringLiteral("LNAME"));
+    table().GoTo(1);
+    const QString queryBefore = table().Query();
+    bool previewed = false;
+    WithScreen([&](TLabelSetupScreen& screen) {
+        clickToggle(child<QCheckBox>(&screen, "PresortCheck"));
+        ui.messages.setNextAnswer(TAnswer::Yes);
+        QTimer press;
+        press.setInterval(0);
+        QObject::connect(&press, &QTimer::timeout, [&press] {
+            auto* presort = qobject_cast<labels::TSortBulkMail*>(QApplication::activeModalWidget());
+            if (!presort || !presort->Label1->text().startsWith(QStringLiteral("Reading")))
+                return;
+            press.stop();
+            clickButton(presort, "CancelButton");
+        });
+        press.start();
+        whenModalNamed("SelectSpecificLabels", [](QWidget* picker) { clickButton(picker, "OKButton"); });
+        QPointer<QTimer> watch = whenModalNamed("TPreviewForm", [&previewed](QWidget* form) {
+            previewed = true;
+            static_cast<QDialog*>(form)->accept();
+        });
+        clickButton(&screen, "Previewbutton");
+        delete watch.data();
+        EXPECT_FALSE(press.isActive()) << "the presort window never showed";
+        EXPECT_FALSE(screen.Options().PresortDone());
+        EXPECT_FALSE(QFile::exists(main().home().root() + QStringLiteral("PRESORT.PSL")));
+    });
+    EXPECT_FALSE(previewed);
+    EXPECT_EQ(table().RecNo(), 1u);
+    EXPECT_EQ(table().Order().toUpper(), QStringLiteral("LNAME"));
+    EXPECT_EQ(table().Query(), queryBefore);
 }
 
 } // namespace
