@@ -153,12 +153,14 @@ TEST_F(CountZipCodesTest, CountsTheFilteredRecordsThenPrintsAndPreviews)
         QString previewStatus;
         int pages = 0;
         double zoom = 0;
+        QString caption;
         whenStatusEnded([&](QWidget* status) {
             previewStatus = child<QLabel>(status, "RStatusLabel")->text();
             whenModalNamed("TPreviewForm", [&](QWidget* preview) {
                 auto& form = *static_cast<output::TPreviewForm*>(preview);
                 pages = form.FilePreview().PageCount();
                 zoom = form.FilePreview().ZoomFactor();
+                caption = form.windowTitle();
                 form.accept();
             });
             clickButton(status, "CancelButton");
@@ -167,6 +169,8 @@ TEST_F(CountZipCodesTest, CountsTheFilteredRecordsThenPrintsAndPreviews)
         EXPECT_EQ(previewStatus, QStringLiteral("\nPreview Ready!"));
         EXPECT_EQ(pages, 1);
         EXPECT_EQ(zoom, 100.0);
+        // The form's caption follows its page once it shows.
+        EXPECT_EQ(caption, QStringLiteral("Preview Page 1 of 1 ( 100% )"));
         // The count is kept: the window shows it still.
         EXPECT_EQ(screen.ReportLines().size(), 6);
         ran = true;
