@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "app/output_services.h"
+#include "labels/windows/count_zip_codes.h"
 #include "labels/windows/label_setup_screen.h"
 
 namespace quorvel {
@@ -9,24 +10,40 @@ namespace quorvel {
 namespace {
 
 constexpr int kPreviewLabelsHelp = labels::TLabelSetupScreen::kHelpContext;
+constexpr int kPreviewZipCountHelp = labels::TCountZipCodes::kHelpContext;
+
+// The program installs its output services at start; without them (a
+// window made on its own) the engine still speaks through the program's
+// message boxes.
+output::TOutputDialogs& outputDialogs()
+{
+    static TAppOutputDialogs fallbackDialogs;
+    TOutputServices* services = TOutputServices::current();
+    return services ? services->dialogs() : fallbackDialogs;
+}
+
+std::function<void(output::TPreviewForm&)> previewPreparation(int helpContext)
+{
+    return [services = TOutputServices::current(), helpContext](output::TPreviewForm& form) {
+        if (services)
+            services->preparePreview(form, helpContext);
+    };
+}
 
 std::unique_ptr<QDialog> makeLabelSetupScreen(THandOverContext& c)
 {
     if (!c.systemTable)
         return nullptr;
-    // The program installs its output services at start; without them (a
-    // window made on its own) the engine still speaks through the
-    // program's message boxes.
-    static TAppOutputDialogs fallbackDialogs;
-    TOutputServices* services = TOutputServices::current();
-    output::TOutputDialogs& dialogs = services ? services->dialogs() : fallbackDialogs;
-    auto preparePreview = [services](output::TPreviewForm& form) {
-        if (services)
-            services->preparePreview(form, kPreviewLabelsHelp);
-    };
     return std::make_unique<labels::TLabelSetupScreen>(
         labels::TLabelSetupContext { c.addresses, *c.systemTable, c.window.home(), c.window.settings().ini(),
-            c.filterChoiceEnabled, dialogs, preparePreview },
+            c.filterChoiceEnabled, outputDialogs(), previewPreparation(kPreviewLabelsHelp) },
+        &c.window);
+}
+
+std::unique_ptr<QDialog> makeCountZipCodes(THandOverContext& c)
+{
+    return std::make_unique<labels::TCountZipCodes>(
+        labels::TCountZipContext { c.addresses, outputDialogs(), previewPreparation(kPreviewZipCountHelp) },
         &c.window);
 }
 
@@ -38,6 +55,8 @@ THandOverDialogFactory handOverDialog(THandOverCommand command)
     switch (command) {
     case THandOverCommand::hoLabels:
         return makeLabelSetupScreen;
+    case THandOverCommand::hoCountZip:
+        return makeCountZipCodes;
     default:
         return {};
     }

@@ -138,16 +138,18 @@ bool IsCountedZipCode(QStringView code)
 
 std::optional<TZipCount> CountZipCodes(quorvel::TDataset& addresses, TZipCountProgress& progress)
 {
+    if (!addresses.Active())
+        return TZipCount();
     const TCursorKeeper keeper(addresses);
     // Record number order reads the file front to back, which the engine
     // serves from its read-ahead buffer; the engine is driven directly so
     // that no record is converted to text or announced to the controls.
     addresses.SetOrder(QString());
     xbase::TApollo& engine = addresses.engine();
+    // Without a ZIP field the width is 0: every record counts as blank.
     const int offset = engine.sx_FieldOffset("ZIP");
     const int width = engine.sx_FieldWidth("ZIP");
     TZipTallies tallies;
-    // Without a ZIP field every record counts as blank.
     progress.ShowStatus(QStringLiteral("Reading database records..."));
     for (engine.sx_GoTop(); !engine.sx_Eof(); engine.sx_Skip(1)) {
         const xbase::WorkArea* area = engine.workArea();
@@ -161,6 +163,10 @@ std::optional<TZipCount> CountZipCodes(quorvel::TDataset& addresses, TZipCountPr
             progress.ShowStatus(QStringLiteral("Reading record ") + QString::number(recno));
             if (progress.CancelRequested())
                 return std::nullopt;
+            // The window let pending messages run; should another window
+            // have read a record meanwhile, the count goes on from its own.
+            if (engine.sx_RecNo() != recno)
+                engine.sx_Go(recno);
         }
     }
     progress.ShowStatus(QStringLiteral("Sorting Zip Codes..."));

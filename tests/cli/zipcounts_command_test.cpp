@@ -3,13 +3,8 @@
 // pdftotext -bbox, and the exit status and message of every refusal.
 #include "cli_runner.h"
 #include "pdf_text.h"
-#include "store/address_dataset.h"
-#include "store/address_file.h"
-#include "store/field_lengths.h"
-#include "support/temp_dir.h"
+#include "store/address_test_file.h"
 #include "xbase/apollo.h"
-
-#include <QString>
 
 #include <gtest/gtest.h>
 
@@ -20,43 +15,32 @@ namespace {
 
 using quorvel::cli_tests::CliRun;
 
-class ZipCountsCommandTest : public ::testing::Test {
+// Georgia codes, a ZIP+4, a short and a foreign code, two blank ZIPs and
+// a deleted record that must never be counted; the file is closed for the
+// command to open.
+class ZipCountsCommandTest : public quorvel::store_tests::AddressFileTest {
 protected:
-    void SetUp() override { MakeAddressFile(); }
-
-    CliRun zipcounts(const std::string& options)
+    void SetUp() override
     {
-        return quorvel::cli_tests::runCli("--home " + dir_.file("home") + " zipcounts " + addresses() + " " + options,
-                                          dir_.file("stderr.txt"));
-    }
-
-    std::string addresses() const { return dir_.file("people.dbf"); }
-    std::string pdf() const { return dir_.file("zips.pdf"); }
-
-    // Georgia codes, a ZIP+4, a short and a foreign code, two blank ZIPs
-    // and a deleted record that must never be counted.
-    void MakeAddressFile()
-    {
-        xbase::TApollo engine;
-        quorvel::TAddressDataset dataset(engine);
-        const QString path = QString::fromStdString(addresses());
-        ASSERT_TRUE(quorvel::CreateAddressFile(path, dataset, quorvel::TNewFileFieldLengths()).ok);
-        ASSERT_TRUE(quorvel::OpenTableFile(path, dataset).ok);
+        AddressFileTest::SetUp();
         const std::pair<const char*, const char*> records[] = {
             {"30305", "GA"}, {"30301", "GA"}, {"30301-1234", "GA"}, {"1234", "NY"}, {"K1A 0B1", ""},
             {"", "GA"},      {"", ""},        {"10001", "NY"},      {"30301", "GA"},
         };
-        for (const auto& [zip, state] : records) {
-            ASSERT_TRUE(dataset.Insert());
-            ASSERT_TRUE(dataset.SetFieldAsString(u"ZIP", QString::fromLatin1(zip)));
-            ASSERT_TRUE(dataset.SetFieldAsString(u"STATE", QString::fromLatin1(state)));
-            ASSERT_TRUE(dataset.Post()) << dataset.lastError().toStdString();
-        }
+        for (const auto& [zip, state] : records)
+            add({{"ZIP", zip}, {"STATE", state}});
         ASSERT_TRUE(dataset.Delete()); // the last 30301
         dataset.Close();
     }
 
-    testing_support::TempDir dir_;
+    CliRun zipcounts(const std::string& options)
+    {
+        return quorvel::cli_tests::runCli("--home " + dir.file("home") + " zipcounts " + addresses() + " " + options,
+                                          dir.file("stderr.txt"));
+    }
+
+    std::string addresses() const { return path.toStdString(); }
+    std::string pdf() const { return dir.file("zips.pdf"); }
 };
 
 TEST_F(ZipCountsCommandTest, CountsTheSelectedRecordsAsCsv)
@@ -84,7 +68,7 @@ TEST_F(ZipCountsCommandTest, ThePdfHoldsTheReportInItsColumn)
 {
     const CliRun run = zipcounts("--pdf " + pdf());
     ASSERT_EQ(run.status, 0) << run.err;
-    const quorvel::cli_tests::PdfText read = quorvel::cli_tests::ReadPdf(pdf(), dir_.path());
+    const quorvel::cli_tests::PdfText read = quorvel::cli_tests::ReadPdf(pdf(), dir.path());
     ASSERT_EQ(read.pageSizes.size(), 1u);
     const auto word = [&](const std::string& text) -> const quorvel::cli_tests::PdfWord* {
         for (const auto& w : read.words)
@@ -127,8 +111,8 @@ TEST_F(ZipCountsCommandTest, RefusalsSayWhy)
         std::string message;
     } cases[] = {
         {"--filter 'ZIP ='", 1, "bad filter"},
-        {"--load " + dir_.file("none.flt"), 1, ""},
-        {"--pdf " + dir_.file("missing/zips.pdf"), 1, "the report was not printed"},
+        {"--load " + dir.file("none.flt"), 1, ""},
+        {"--pdf " + dir.file("missing/zips.pdf"), 1, "the report was not printed"},
         {"--filter x --load y.flt", 2, "--filter and --load cannot be given together"},
         {"--digits 4", 2, "--digits takes 3 or 5"},
         {"--digits", 2, ""},
@@ -140,7 +124,7 @@ TEST_F(ZipCountsCommandTest, RefusalsSayWhy)
         EXPECT_NE(run.err.find("quorvel-cli: " + c.message), std::string::npos) << c.options << " says\n" << run.err;
         EXPECT_EQ(run.out, "") << c.options;
     }
-    EXPECT_FALSE(std::filesystem::exists(dir_.file("missing")));
+    EXPECT_FALSE(std::filesystem::exists(dir.file("missing")));
 
     // An empty selection is no error: a note, and nothing counted or printed.
     const CliRun nothing = zipcounts("--filter 'ZIP = \"99999\"' --pdf " + pdf());
@@ -151,18 +135,18 @@ TEST_F(ZipCountsCommandTest, RefusalsSayWhy)
 
     // A table that is no address file (no ZIP, no ISDEL) does not open.
     xbase::TApollo table;
-    const std::string other = dir_.file("other.dbf");
+    const std::string other = dir.file("other.dbf");
     ASSERT_TRUE(table.sx_CreateNew(other, 1));
     ASSERT_TRUE(table.sx_CreateField("NAME", 'C', 10, 0));
     ASSERT_TRUE(table.sx_CreateExec());
     table.sx_Close();
     const CliRun notAddresses = quorvel::cli_tests::runCli(
-        "--home " + dir_.file("home") + " zipcounts " + other, dir_.file("stderr.txt"));
+        "--home " + dir.file("home") + " zipcounts " + other, dir.file("stderr.txt"));
     EXPECT_EQ(notAddresses.status, 1);
     EXPECT_NE(notAddresses.err.find("quorvel-cli: cannot open"), std::string::npos) << notAddresses.err;
     const CliRun missing =
-        quorvel::cli_tests::runCli("--home " + dir_.file("home") + " zipcounts " + dir_.file("none.dbf"),
-                                   dir_.file("stderr.txt"));
+        quorvel::cli_tests::runCli("--home " + dir.file("home") + " zipcounts " + dir.file("none.dbf"),
+                                   dir.file("stderr.txt"));
     EXPECT_EQ(missing.status, 1);
     EXPECT_NE(missing.err.find("quorvel-cli: cannot open"), std::string::npos) << missing.err;
 }

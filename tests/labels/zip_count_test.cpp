@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using namespace labels;
 
 namespace {
@@ -30,8 +32,15 @@ public:
     QStringList texts;
     int cancelAfterQuestions = -1; // never
     int questions = 0;
+    // What else happens while the window lets messages run.
+    std::function<void()> meanwhile;
 
-    void ShowStatus(const QString& text) override { texts << text; }
+    void ShowStatus(const QString& text) override
+    {
+        texts << text;
+        if (meanwhile)
+            meanwhile();
+    }
     bool CancelRequested() override { return ++questions == cancelAfterQuestions; }
 };
 
@@ -155,6 +164,12 @@ TEST_F(ZipCountTest, ProgressCancelAndTheRestoredCursor)
     EXPECT_EQ(dataset.Order(), QStringLiteral("ZIP"));
     EXPECT_EQ(dataset.RecNo(), 11u);
     EXPECT_EQ(dataset.FieldAsString(u"ZIP"), QStringLiteral("10001"));
+
+    // Another window reading a record while messages run does not lead
+    // the count astray.
+    RecordingProgress interrupted;
+    interrupted.meanwhile = [this] { dataset.engine().sx_Go(5); };
+    EXPECT_EQ(CountZipCodes(dataset, interrupted), counts);
 
     ASSERT_TRUE(dataset.SetOrder(QStringLiteral("LNAME")));
     ASSERT_TRUE(dataset.GoTo(7));

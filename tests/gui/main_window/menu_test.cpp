@@ -164,7 +164,7 @@ const TStateCase kStates[] = {
     { "mnuPrintLabels", false, false, true, false },
     { "mnuExport", false, false, false, false },
     { "mnuImportAscii", false, false, false, false },
-    { "mnuCountZip", false, false, false, false },
+    { "mnuCountZip", false, false, true, false },
     { "mnuOnlineItem", true, true, true, true },
     { "mnuHelpItem", true, true, true, true },
     { "mnuAbout", true, true, true, true },
@@ -199,7 +199,7 @@ TEST_F(MenuTest, CommandsWithoutTheirWindowsStayVisibleAndDisabled)
     start();
     addThreeRecords();
     for (const char* name : { "mnuImportDbf", "mnuImportAscii", "mnuImportOlder1", "mnuImportOlder2", "mnuExport",
-             "mnuCountZip", "mnuStateZip", "mnuConvertCase", "mnuDeleteRecords", "mnuSearchReplace", "mnuDuplicates",
+             "mnuStateZip", "mnuConvertCase", "mnuDeleteRecords", "mnuSearchReplace", "mnuDuplicates",
              "mnuPrintLetters", "mnuPrintEnvelopes", "mnuPrintReports", "mnuPrintCurrentRecord" }) {
         const QAction* item = control<QAction>(QString::fromLatin1(name));
         EXPECT_TRUE(item->isVisible()) << name;
