@@ -129,15 +129,14 @@ void TPrintStatus::Fail(const QString& message)
 }
 
 // The status once the job has ended, in order of precedence: abandoned,
-// failed, stopped, completed. A completed preview keeps its last page
-// status: its window closes at once.
+// failed, stopped, completed.
 QString TPrintStatus::EndingFormat() const
 {
     switch (outcome_) {
     case TPrintOutcome::poCanceled: return preview_ ? texts_.previewCanceled : texts_.printCanceled;
     case TPrintOutcome::poFailed: return QStringLiteral("\r") + LiteralFormat(failure_);
     case TPrintOutcome::poStopped: return QStringLiteral("\rPreview Stopped at page %p!");
-    case TPrintOutcome::poCompleted: return preview_ ? QString() : texts_.printCompleted;
+    case TPrintOutcome::poCompleted: return preview_ ? texts_.previewCompleted : texts_.printCompleted;
     case TPrintOutcome::poNotRun:
     case TPrintOutcome::poRunning: break;
     }

@@ -22,6 +22,9 @@ struct TPrintJobTexts {
     QString previewCanceled; // "\rLabel Preview Canceled!"
     QString cancelQuestion;  // "Cancel Label Printing?"
     QString cancelCaption = QStringLiteral("CANCEL");
+    // "\rReport Preview Ready!"; when empty a completed preview keeps its
+    // last page status, as its window closes at once anyway.
+    QString previewCompleted;
 };
 
 enum class TPrintOutcome {

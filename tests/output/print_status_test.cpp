@@ -122,6 +122,21 @@ TEST_F(PrintStatusTest, AJobEndsWithTheTextOfHowItEnded)
     }
 }
 
+// A kind of job may name the moment its preview is ready; stopping still
+// says where it stopped.
+TEST_F(PrintStatusTest, AJobWithAReadyTextEndsItsCompletedPreviewWithIt)
+{
+    TPrintJobTexts texts = SampleJobTexts();
+    texts.previewCompleted = QStringLiteral("\rJob Preview Ready!");
+    TPrintStatus completed(true, texts);
+    RunJob(completed, Action::None);
+    EXPECT_EQ(completed.StatusText(), QStringLiteral("\rJob Preview Ready!"));
+    EXPECT_TRUE(completed.ShowsPreview());
+    TPrintStatus stopped(true, texts);
+    RunJob(stopped, Action::Button);
+    EXPECT_EQ(stopped.StatusText(), QStringLiteral("\rPreview Stopped at page 2!"));
+}
+
 TEST_F(PrintStatusTest, PrintingWithoutAnyPrinterFails)
 {
     TRPDevice none(std::make_unique<TFixedPrinterCatalog>(), false);
