@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "app/output_services.h"
 #include "labels/windows/label_setup_screen.h"
+#include "labels/windows/print_current_record.h"
 
 namespace quorvel {
 
@@ -30,6 +31,30 @@ std::unique_ptr<QDialog> makeLabelSetupScreen(THandOverContext& c)
         &c.window);
 }
 
+// The program's output dialogs, or its message boxes when none are installed.
+output::TOutputDialogs& programOutputDialogs()
+{
+    static TAppOutputDialogs fallbackDialogs;
+    TOutputServices* services = TOutputServices::current();
+    return services ? services->dialogs() : fallbackDialogs;
+}
+
+std::function<void(output::TPreviewForm&)> previewPreparation(int helpContext)
+{
+    return [services = TOutputServices::current(), helpContext](output::TPreviewForm& form) {
+        if (services)
+            services->preparePreview(form, helpContext);
+    };
+}
+
+std::unique_ptr<QDialog> makePrintCurrentRecord(THandOverContext& c)
+{
+    return std::make_unique<labels::TPrintCurrentRecord>(
+        labels::TPrintCurrentRecordContext { c.addresses, programOutputDialogs(),
+            previewPreparation(labels::TPrintCurrentRecord::kHelpContext), {} },
+        &c.window);
+}
+
 } // namespace
 
 // Each window that takes the address file over gets its line here.
@@ -38,6 +63,8 @@ THandOverDialogFactory handOverDialog(THandOverCommand command)
     switch (command) {
     case THandOverCommand::hoLabels:
         return makeLabelSetupScreen;
+    case THandOverCommand::hoCurrentRecord:
+        return makePrintCurrentRecord;
     default:
         return {};
     }
