@@ -23,11 +23,17 @@ constexpr double kWrapUnitsPerInch = 1000.0;
 const QString kFont = QStringLiteral("Times");
 constexpr double kFontSize = 10.0;
 
+// The clock time in the locale's long format, without the time zone that
+// format carries: the header shows when the page was printed, as the
+// desktop clock reads.
 QString TimeText(const QTime& time)
 {
-    // The long format of some locales ends in a zone, which a bare time
-    // does not have.
-    return QLocale::system().toString(time, QLocale::LongFormat).trimmed();
+    const QLocale locale = QLocale::system();
+    // Quoted stretches are literal text; only the others hold the zone's "t".
+    QStringList parts = locale.timeFormat(QLocale::LongFormat).split(QLatin1Char('\''));
+    for (qsizetype i = 0; i < parts.size(); i += 2)
+        parts[i].remove(QLatin1Char('t'));
+    return locale.toString(time, parts.join(QLatin1Char('\'')).trimmed());
 }
 
 } // namespace
