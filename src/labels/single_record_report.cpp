@@ -36,6 +36,14 @@ QString TimeText(const QTime& time)
     return locale.toString(time, parts.join(QLatin1Char('\'')).trimmed());
 }
 
+void SetReportMargins(output::TBaseReport& report)
+{
+    report.SetMarginLeft(TSingleRecordPrint::kMargin);
+    report.SetMarginRight(TSingleRecordPrint::kMargin);
+    report.SetMarginTop(TSingleRecordPrint::kMargin);
+    report.SetMarginBottom(TSingleRecordPrint::kMargin);
+}
+
 } // namespace
 
 const std::array<TRecordReportField, kRecordReportFieldCount>& RecordReportFields()
@@ -109,10 +117,7 @@ void TSingleRecordPrint::HookJob()
 // separate wording for it.
 void TSingleRecordPrint::BeforePrintReport(output::TBaseReport& report)
 {
-    report.SetMarginLeft(kMargin);
-    report.SetMarginRight(kMargin);
-    report.SetMarginTop(kMargin);
-    report.SetMarginBottom(kMargin);
+    SetReportMargins(report);
     report.SetStatusFormat(QStringLiteral("Printing Page %p\r%0\r%1"));
     report.StatusText().clear();
     report.StatusText() << QString() << QString();
@@ -122,10 +127,7 @@ void TSingleRecordPrint::BeforePrintReport(output::TBaseReport& report)
 void TSingleRecordPrint::PrintTheReport(output::TBaseReport& report)
 {
     report.SelectFont(kFont, kFontSize);
-    report.SetMarginLeft(kMargin);
-    report.SetMarginRight(kMargin);
-    report.SetMarginTop(kMargin);
-    report.SetMarginBottom(kMargin);
+    SetReportMargins(report);
     report.ResetAreaToMargins();
     report.ClearTabStops();
     report.AddTabStop(report.AreaLeft(), output::tjLeft, kCaptionWidth, kCellMargin, output::blNone, 0);
@@ -179,6 +181,8 @@ void TSingleRecordPrint::PrintFields(output::TBaseReport& report)
 void TSingleRecordPrint::PrintMemo(output::TBaseReport& report)
 {
     report.SetItalic(true);
+    // Wrapped to the cell's text, inside its margins, so that no line runs
+    // past the text area's right edge.
     const double cellText = report.AreaRight() - report.AreaLeft() - 2.0 * kCellMargin / 100.0;
     const QStringList lines = RecordMemoLines(record_.MemoText(u"MEMO"), cellText,
                                               [&report](const QString& text) { return report.TextWidth(text); });

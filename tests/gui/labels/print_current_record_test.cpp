@@ -1,5 +1,5 @@
 // "Print Current Record" opened from the main window as a user opens it:
-// the field boxes and "All", a preview at page width, a print into a PDF
+// the field boxes and "All", Printer Setup, a preview at page width, a print into a PDF
 // file, the dialog open through both, and the main window left as it was.
 #include "city_filter.h"
 #include "label_windows_fixture.h"
@@ -114,6 +114,11 @@ TEST_F(PrintCurrentRecordTest, AllSetsEveryBoxAndTheDialogStaysOpenThroughPrevie
         EXPECT_EQ(Checked(dialog), 21);
         clickToggle(child<QCheckBox>(dialog, "cbZIP"));
         EXPECT_FALSE(static_cast<TPrintCurrentRecord*>(dialog)->Choice().fields.test(10));
+
+        ui.dialogs.setNextPrintAccepted(false);
+        clickButton(dialog, "PrinterSetupButton");
+        ASSERT_FALSE(ui.dialogs.requests().isEmpty());
+        EXPECT_EQ(ui.dialogs.requests().last().kind, quorvel::TScriptedDialogs::TKind::PrinterSetup);
 
         int pages = 0;
         double zoom = 0.0;
