@@ -4,6 +4,7 @@
 #include "app/output_services.h"
 #include "labels/windows/count_zip_codes.h"
 #include "labels/windows/label_setup_screen.h"
+#include "labels/windows/print_current_record.h"
 
 namespace quorvel {
 
@@ -47,6 +48,14 @@ std::unique_ptr<QDialog> makeCountZipCodes(THandOverContext& c)
         &c.window);
 }
 
+std::unique_ptr<QDialog> makePrintCurrentRecord(THandOverContext& c)
+{
+    return std::make_unique<labels::TPrintCurrentRecord>(
+        labels::TPrintCurrentRecordContext { c.addresses, outputDialogs(),
+            previewPreparation(labels::TPrintCurrentRecord::kHelpContext), {} },
+        &c.window);
+}
+
 } // namespace
 
 // Each window that takes the address file over gets its line here.
@@ -57,6 +66,8 @@ THandOverDialogFactory handOverDialog(THandOverCommand command)
         return makeLabelSetupScreen;
     case THandOverCommand::hoCountZip:
         return makeCountZipCodes;
+    case THandOverCommand::hoCurrentRecord:
+        return makePrintCurrentRecord;
     default:
         return {};
     }

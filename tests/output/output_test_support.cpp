@@ -1,5 +1,8 @@
 #include "output_test_support.h"
 
+#include <QProcess>
+#include <QRegularExpression>
+
 namespace output_testing {
 
 using namespace output;
@@ -54,6 +57,23 @@ std::vector<TTextOp> TextsOf(const TPage& page)
         if (const auto* text = std::get_if<TTextOp>(&op))
             texts.push_back(*text);
     return texts;
+}
+
+std::vector<PdfWordBox> ReadPdfWords(const QString& pdf)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    process.waitForFinished(30000);
+    const QString html = QString::fromUtf8(process.readAllStandardOutput());
+    static const QRegularExpression word(QStringLiteral(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+    std::vector<PdfWordBox> words;
+    for (auto it = word.globalMatch(html); it.hasNext();) {
+        const auto m = it.next();
+        words.push_back({m.captured(5), m.captured(1).toDouble() / 72, m.captured(2).toDouble() / 72,
+                         m.captured(3).toDouble() / 72, m.captured(4).toDouble() / 72});
+    }
+    return words;
 }
 
 std::vector<TShapeOp> ShapesOf(const TPage& page)

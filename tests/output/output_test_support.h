@@ -37,4 +37,12 @@ output::TPrintJobTexts SampleJobTexts();
 std::vector<output::TTextOp> TextsOf(const output::TPage& page);
 std::vector<output::TShapeOp> ShapesOf(const output::TPage& page);
 
+// A word of a PDF file as poppler's pdftotext -bbox finds it, in inches
+// from the top-left corner of its page.
+struct PdfWordBox {
+    QString word;
+    double xMin, yMin, xMax, yMax;
+};
+std::vector<PdfWordBox> ReadPdfWords(const QString& pdf);
+
 } // namespace output_testing

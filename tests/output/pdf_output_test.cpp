@@ -8,8 +8,6 @@
 #include "support/temp_dir.h"
 
 #include <QFile>
-#include <QProcess>
-#include <QRegularExpression>
 #include <QStandardPaths>
 
 #include <gtest/gtest.h>
@@ -18,28 +16,6 @@ using namespace output;
 using namespace output_testing;
 
 namespace {
-
-struct WordBox {
-    QString word;
-    double xMin, yMin, xMax, yMax; // inches
-};
-
-std::vector<WordBox> extractWords(const QString& pdf)
-{
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    process.waitForFinished(30000);
-    const QString html = QString::fromUtf8(process.readAllStandardOutput());
-    static const QRegularExpression word(QStringLiteral(
-        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
-    std::vector<WordBox> words;
-    for (auto it = word.globalMatch(html); it.hasNext();) {
-        const auto m = it.next();
-        words.push_back({m.captured(5), m.captured(1).toDouble() / 72, m.captured(2).toDouble() / 72,
-                         m.captured(3).toDouble() / 72, m.captured(4).toDouble() / 72});
-    }
-    return words;
-}
 
 // The same job once into the stream and once through the PDF printer.
 void demoJob(TBaseReport& r)
@@ -104,7 +80,7 @@ TEST_F(PdfOutputTest, WordsLandWhereTheStreamPutsThem)
     ASSERT_EQ(dialogs.asked, QStringList{QStringLiteral("PdfFileName")});
     ASSERT_TRUE(QFile::exists(pdf));
 
-    const auto words = extractWords(pdf);
+    const auto words = ReadPdfWords(pdf);
     std::vector<TTextOp> expected;
     for (const auto& page : pages)
         for (const auto& text : TextsOf(page))
@@ -180,7 +156,7 @@ TEST_F(PdfOutputTest, AReplayedStreamPrintsItsPageRange)
     printer.SetLastPage(3);
     printer.Execute();
 
-    const auto words = extractWords(pdf);
+    const auto words = ReadPdfWords(pdf);
     ASSERT_EQ(words.size(), 2u);
     EXPECT_EQ(words[0].word, QStringLiteral("Sheet2"));
     EXPECT_EQ(words[1].word, QStringLiteral("Sheet3"));

@@ -200,7 +200,7 @@ TEST_F(MenuTest, CommandsWithoutTheirWindowsStayVisibleAndDisabled)
     addThreeRecords();
     for (const char* name : { "mnuImportDbf", "mnuImportAscii", "mnuImportOlder1", "mnuImportOlder2", "mnuExport",
              "mnuStateZip", "mnuConvertCase", "mnuDeleteRecords", "mnuSearchReplace", "mnuDuplicates",
-             "mnuPrintLetters", "mnuPrintEnvelopes", "mnuPrintReports", "mnuPrintCurrentRecord" }) {
+             "mnuPrintLetters", "mnuPrintEnvelopes", "mnuPrintReports" }) {
         const QAction* item = control<QAction>(QString::fromLatin1(name));
         EXPECT_TRUE(item->isVisible()) << name;
         EXPECT_FALSE(item->isEnabled()) << name;
