@@ -13,6 +13,9 @@
 #include <QFile>
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
+
+#include <functional>
 
 namespace labels_gui {
 namespace {
@@ -69,15 +72,24 @@ protected:
         output::TRPDevice::Shared().SelectPrinterByName(output::TRPDevice::PdfPrinterName());
         ui.dialogs.setNextFileName(pdf);
         QString ending;
-        whenModalNamed("TPrintStatusWindow", [&ending](QWidget* status) {
+        CloseStatusWhenEnded(ending);
+        clickButton(dialog, "PrintButton");
+        return ending;
+    }
+
+    // Waits for the coming status window's job to end, keeps the status it
+    // ended with and closes the window with Ok.
+    static void CloseStatusWhenEnded(QString& ending, const std::function<void()>& beforeOk = {})
+    {
+        whenModalNamed("TPrintStatusWindow", [&ending, beforeOk](QWidget* status) {
             auto* button = child<QPushButton>(status, "CancelButton");
             for (int wait = 0; wait < 1000 && button->text() != QStringLiteral("Ok"); ++wait)
                 QTest::qWait(10);
             ending = child<QLabel>(status, "RStatusLabel")->text();
+            if (beforeOk)
+                beforeOk();
             clickButton(status, "CancelButton");
         });
-        clickButton(dialog, "PrintButton");
-        return ending;
     }
 };
 
@@ -122,15 +134,20 @@ TEST_F(PrintCurrentRecordTest, AllSetsEveryBoxAndTheDialogStaysOpenThroughPrevie
 
         int pages = 0;
         double zoom = 0.0;
-        whenModalNamed("TPreviewForm", [&](QWidget* opened) {
-            auto& form = *static_cast<output::TPreviewForm*>(opened);
-            pages = form.FilePreview().PageCount();
-            zoom = form.FilePreview().ZoomFactor();
-            form.FilePreview().ZoomPageWidth();
-            EXPECT_DOUBLE_EQ(form.FilePreview().ZoomFactor(), zoom) << "opened at page width";
-            form.accept();
+        QString previewEnding;
+        // The status window waits for Ok on its ready text; the preview follows.
+        CloseStatusWhenEnded(previewEnding, [&] {
+            whenModalNamed("TPreviewForm", [&](QWidget* opened) {
+                auto& form = *static_cast<output::TPreviewForm*>(opened);
+                pages = form.FilePreview().PageCount();
+                zoom = form.FilePreview().ZoomFactor();
+                form.FilePreview().ZoomPageWidth();
+                EXPECT_DOUBLE_EQ(form.FilePreview().ZoomFactor(), zoom) << "opened at page width";
+                form.accept();
+            });
         });
         clickButton(dialog, "PreviewButton");
+        EXPECT_EQ(previewEnding, QStringLiteral("\nReport Preview Ready!"));
         EXPECT_EQ(pages, 1);
         ASSERT_FALSE(captions.seen.isEmpty());
         EXPECT_EQ(captions.seen.first(), QStringLiteral("Preview Report"));
