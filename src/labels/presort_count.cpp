@@ -12,6 +12,17 @@
 
 namespace labels {
 
+bool TByCharacterCodes::operator()(const QString& left, const QString& right) const
+{
+    // Texts read from the files always encode; anything else sorts by Unicode.
+    const quorvel::TCp1252Encoding a = quorvel::toCp1252(left);
+    const quorvel::TCp1252Encoding b = quorvel::toCp1252(right);
+    if (!a.ok() || !b.ok())
+        return left < right;
+    return a.bytes < b.bytes;
+}
+
+
 namespace {
 
 constexpr std::uint32_t kStatusStride = 100;

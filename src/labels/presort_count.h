@@ -12,13 +12,22 @@ class TDataset;
 
 namespace labels {
 
+// Orders texts by their Windows-1252 character codes, as the list file and
+// the address file store them (Unicode order differs for "€" and its kin).
+struct TByCharacterCodes {
+    bool operator()(const QString& left, const QString& right) const;
+};
+
+// Pieces by ZIP text, ascending by character codes.
+using TZipPieces = std::map<QString, std::uint32_t, TByCharacterCodes>;
+
 // The selected records by the ZIP text the presort counts them under.
 struct TPresortCount {
     // Counted records by PresortZip, ascending by character codes.
-    std::map<QString, std::uint32_t> piecesByZip;
+    TZipPieces piecesByZip;
     // Records whose ZIP is not counted, by the whole ZIP field with trailing
     // blanks removed ("" for an empty one). They belong to no package.
-    std::map<QString, std::uint32_t> notPresortedByZip;
+    TZipPieces notPresortedByZip;
 };
 
 // What the presort tells whoever watches it, and how it learns of a cancel.

@@ -34,9 +34,9 @@ class PresortCountTest : public quorvel::store_tests::AddressFileTest {
 protected:
     void AddZip(const char* name, const char* zip) { add({{"LNAME", name}, {"ZIP", zip}}); }
 
-    std::map<QString, std::uint32_t> Pieces(std::initializer_list<std::pair<const char*, std::uint32_t>> list)
+    labels::TZipPieces Pieces(std::initializer_list<std::pair<const char*, std::uint32_t>> list)
     {
-        std::map<QString, std::uint32_t> map;
+        labels::TZipPieces map;
         for (const auto& [zip, pieces] : list)
             map[QString::fromUtf8(zip)] = pieces;
         return map;
@@ -61,8 +61,8 @@ TEST_F(PresortCountTest, CountsTheSelectionOnlyUnderItsZipTexts)
     struct Case {
         const char* name;
         const char* query;
-        std::map<QString, std::uint32_t> pieces;
-        std::map<QString, std::uint32_t> notPresorted;
+        labels::TZipPieces pieces;
+        labels::TZipPieces notPresorted;
     };
     const Case cases[] = {
         {"every record not deleted", "!ISDEL",
@@ -140,3 +140,18 @@ TEST_F(PresortCountTest, ThePresortWritesItsListOrNothing)
 }
 
 } // namespace
+
+// The list and the command line's report order ZIP texts as the files store
+// them: "€" is 0x80 in Windows-1252 and so comes before "é" (0xE9), although
+// Unicode puts it far after.
+TEST(PresortZipOrder, TextsSortByTheirWindows1252Codes)
+{
+    labels::TZipPieces pieces;
+    for (const char* zip : {"é1", "€1", "Z", "", "1234"})
+        pieces[QString::fromUtf8(zip)] = 1;
+    QStringList order;
+    for (const auto& entry : pieces)
+        order.append(entry.first);
+    EXPECT_EQ(order, QStringList({QString(), QStringLiteral("1234"), QStringLiteral("Z"), QString::fromUtf8("€1"),
+                                  QString::fromUtf8("é1")}));
+}
