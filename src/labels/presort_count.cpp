@@ -89,33 +89,11 @@ private:
     std::map<std::string, std::uint32_t> notPresorted_;
 };
 
-// Puts the cursor back on its order and record however the count ends.
-class TCursorRestore {
-public:
-    explicit TCursorRestore(quorvel::TDataset& addresses)
-        : addresses_(addresses), order_(addresses.Order()), record_(addresses.RecNo())
-    {
-    }
-    ~TCursorRestore()
-    {
-        addresses_.SetOrder(order_);
-        if (record_ == 0 || !addresses_.GoTo(record_))
-            addresses_.First();
-    }
-    TCursorRestore(const TCursorRestore&) = delete;
-    TCursorRestore& operator=(const TCursorRestore&) = delete;
-
-private:
-    quorvel::TDataset& addresses_;
-    QString order_;
-    std::uint32_t record_;
-};
-
 } // namespace
 
 std::optional<TPresortCount> CountPresortPieces(quorvel::TDataset& addresses, TPresortProgress& progress)
 {
-    const TCursorRestore restore(addresses);
+    const TZipScanCursorKeeper keeper(addresses);
     progress.ShowStatus(QStringLiteral("Reading database records..."));
     if (progress.CancelRequested())
         return std::nullopt;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "labels/zip_scan.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -30,25 +32,9 @@ struct TPresortCount {
     TZipPieces notPresortedByZip;
 };
 
-// What the presort tells whoever watches it, and how it learns of a cancel.
-class TPresortProgress {
-public:
-    virtual ~TPresortProgress() = default;
-    // "Reading database records...", "Reading record N" for every record
-    // number that is a multiple of 100, "Sorting Zip Codes...".
-    virtual void ShowStatus(const QString& text) = 0;
-    // Asked right after each status text, never after every record: a
-    // window lets its messages run in ShowStatus, and that is the expensive
-    // part on a million records.
-    virtual bool CancelRequested() = 0;
-};
-
-// Shows nothing and is never cancelled (the command line, tests).
-class TSilentPresortProgress : public TPresortProgress {
-public:
-    void ShowStatus(const QString&) override {}
-    bool CancelRequested() override { return false; }
-};
+// The presort's progress is that of any read through the ZIP codes.
+using TPresortProgress = TZipScanProgress;
+using TSilentPresortProgress = TSilentZipScanProgress;
 
 // Counts the records of the address cursor's current selection, read in
 // record number order, by ZIP. The cursor's order and current record are

@@ -101,30 +101,6 @@ private:
     std::int64_t blank_ = 0;
 };
 
-// Puts the dataset's order and record back however the count ends.
-class TCursorKeeper {
-public:
-    explicit TCursorKeeper(quorvel::TDataset& addresses)
-        : addresses_(addresses), order_(addresses.Order()), record_(addresses.RecNo())
-    {
-    }
-    ~TCursorKeeper()
-    {
-        addresses_.SetOrder(order_);
-        if (record_ != 0)
-            addresses_.GoTo(record_);
-        else
-            addresses_.First();
-    }
-    TCursorKeeper(const TCursorKeeper&) = delete;
-    TCursorKeeper& operator=(const TCursorKeeper&) = delete;
-
-private:
-    quorvel::TDataset& addresses_;
-    QString order_;
-    std::uint32_t record_;
-};
-
 } // namespace
 
 bool IsCountedZipCode(QStringView code)
@@ -140,7 +116,7 @@ std::optional<TZipCount> CountZipCodes(quorvel::TDataset& addresses, TZipCountPr
 {
     if (!addresses.Active())
         return TZipCount();
-    const TCursorKeeper keeper(addresses);
+    const TZipScanCursorKeeper keeper(addresses);
     // Record number order reads the file front to back, which the engine
     // serves from its read-ahead buffer; the engine is driven directly so
     // that no record is converted to text or announced to the controls.

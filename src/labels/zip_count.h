@@ -1,5 +1,7 @@
 #pragma once
 
+#include "labels/zip_scan.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -35,23 +37,9 @@ struct TZipCount {
     bool operator==(const TZipCount&) const = default;
 };
 
-// What the counting tells its window, and how the window can stop it.
-class TZipCountProgress {
-public:
-    virtual ~TZipCountProgress() = default;
-    virtual void ShowStatus(const QString& text) = 0;
-    // Asked only right after a status update, which is where a window lets
-    // its pending messages run: asking after every record of a million would
-    // cost more than the counting.
-    virtual bool CancelRequested() = 0;
-};
-
-// The progress of a count nobody watches and nobody cancels.
-class TSilentZipCountProgress : public TZipCountProgress {
-public:
-    void ShowStatus(const QString&) override {}
-    bool CancelRequested() override { return false; }
-};
+// The count's progress is that of any read through the ZIP codes.
+using TZipCountProgress = TZipScanProgress;
+using TSilentZipCountProgress = TSilentZipScanProgress;
 
 // Whether a code (the first five characters of a ZIP) counts as a postal code.
 bool IsCountedZipCode(QStringView code);
