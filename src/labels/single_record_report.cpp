@@ -1,6 +1,7 @@
 #include "labels/single_record_report.h"
 
 #include "design/model/word_wrap.h"
+#include "labels/label_run.h"
 #include "store/dataset.h"
 
 #include <QLocale>
@@ -223,6 +224,19 @@ void TSingleRecordPrint::SetMemoStop(output::TBaseReport& report, int lines)
     report.ClearTabStops();
     report.AddTabStop(report.AreaLeft(), output::tjLeft, report.AreaRight() - report.AreaLeft(), kCellMargin, lines,
                       0);
+}
+
+void RunRecordReport(const quorvel::TDataset& record, const TRecordReportChoice& choice,
+                     TSingleRecordPrint::TClock clock, bool preview, output::TOutputDialogs& dialogs,
+                     TLabelRunHost& host)
+{
+    output::TPrintStatus status(preview, RecordReportJobTexts());
+    status.SetDialogs(&dialogs);
+    TSingleRecordPrint report(record, choice, std::move(clock), status);
+    report.HookJob();
+    host.RunStatus(status);
+    if (status.ShowsPreview())
+        host.ShowPreview(status.PreviewStream());
 }
 
 } // namespace labels

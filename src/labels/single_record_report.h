@@ -13,7 +13,13 @@ namespace quorvel {
 class TDataset;
 }
 
+namespace output {
+class TOutputDialogs;
+}
+
 namespace labels {
+
+class TLabelRunHost;
 
 // A field of the one-record report and the caption printed before it.
 struct TRecordReportField {
@@ -73,5 +79,11 @@ private:
     TClock clock_;
     output::TPrintStatus& status_;
 };
+
+// Prints or previews the report of the current record through `host`,
+// which runs the status and shows a finished preview.
+void RunRecordReport(const quorvel::TDataset& record, const TRecordReportChoice& choice,
+                     TSingleRecordPrint::TClock clock, bool preview, output::TOutputDialogs& dialogs,
+                     TLabelRunHost& host);
 
 } // namespace labels

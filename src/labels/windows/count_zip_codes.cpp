@@ -1,11 +1,9 @@
 #include "labels/windows/count_zip_codes.h"
 
-#include "labels/label_run.h"
 #include "labels/windows/dialog_buttons.h"
+#include "labels/windows/print_job_window_host.h"
 #include "labels/zip_report.h"
 #include "output/output_dialogs.h"
-#include "output/preview_form.h"
-#include "output/print_status_window.h"
 #include "output/rp_device.h"
 #include "ui/services.h"
 
@@ -17,40 +15,6 @@
 #include <QVBoxLayout>
 
 namespace labels {
-
-namespace {
-
-// The report's windows: its job in the print status window, its preview
-// in "Preview Zipcode Count" at full size.
-class TZipReportWindowHost : public TLabelRunHost {
-public:
-    TZipReportWindowHost(QWidget* parent, const std::function<void(output::TPreviewForm&)>& preparePreview)
-        : parent_(parent), preparePreview_(preparePreview)
-    {
-    }
-
-    void RunStatus(output::TPrintStatus& status) override
-    {
-        output::TPrintStatusWindow window(status, parent_);
-        window.exec();
-    }
-
-    void ShowPreview(QIODevice& pages) override
-    {
-        output::TPreviewForm form(&pages, parent_);
-        form.setWindowTitle(QStringLiteral("Preview Zipcode Count"));
-        form.SetInitialZoom(100);
-        if (preparePreview_)
-            preparePreview_(form);
-        form.exec();
-    }
-
-private:
-    QWidget* parent_;
-    const std::function<void(output::TPreviewForm&)>& preparePreview_;
-};
-
-} // namespace
 
 TCountZipCodes::TCountZipCodes(TCountZipContext context, QWidget* parent)
     : QDialog(parent), context_(std::move(context)), WhatDoing(new QLabel(this)), StatusLabel(new QLabel(this)),
@@ -160,7 +124,7 @@ void TCountZipCodes::RunReport(bool preview)
 {
     if (lines_.isEmpty() && !DoTheSort())
         return;
-    TZipReportWindowHost host(this, context_.preparePreview);
+    TPrintJobWindowHost host(this, QStringLiteral("Preview Zipcode Count"), 100, context_.preparePreview);
     RunZipReport(lines_, preview, {context_.outputDialogs, host});
 }
 

@@ -2,24 +2,14 @@
 
 #include "labels/windows/sort_bulk_mail.h"
 #include "output/preview_form.h"
-#include "output/print_status_window.h"
 
 namespace labels {
 
-void TLabelRunWindowHost::RunStatus(output::TPrintStatus& status)
+TLabelRunWindowHost::TLabelRunWindowHost(QWidget* parent, TPreparePreview preparePreview, bool presortDone)
+    : TPrintJobWindowHost(
+          parent, QStringLiteral("Preview Labels"), output::TPreviewForm::zmPageWidth, std::move(preparePreview))
+    , presortDone_(presortDone)
 {
-    output::TPrintStatusWindow window(status, parent_);
-    window.exec();
-}
-
-void TLabelRunWindowHost::ShowPreview(QIODevice& pages)
-{
-    output::TPreviewForm form(&pages, parent_);
-    form.setWindowTitle(QStringLiteral("Preview Labels"));
-    form.SetInitialZoom(output::TPreviewForm::zmPageWidth);
-    if (preparePreview_)
-        preparePreview_(form);
-    form.exec();
 }
 
 TPresortResult TLabelRunWindowHost::RunPresort(quorvel::TDataset& addresses, const QString& presortFile)
@@ -29,7 +19,7 @@ TPresortResult TLabelRunWindowHost::RunPresort(quorvel::TDataset& addresses, con
         reused.outcome = TPresortOutcome::Completed;
         return reused;
     }
-    TSortBulkMail window(addresses, presortFile, parent_);
+    TSortBulkMail window(addresses, presortFile, Parent());
     window.exec();
     presortDone_ = window.DoneCheck->isChecked();
     return window.Result();

@@ -1,33 +1,16 @@
 #pragma once
 
-#include "labels/label_run.h"
-
-#include <functional>
-
-class QWidget;
-
-namespace output {
-class TPreviewForm;
-}
+#include "labels/windows/print_job_window_host.h"
 
 namespace labels {
 
 // The windows of a label run started from "Print Labels": the job runs in
 // the print status window, a preview's pages open in "Preview Labels" at
-// page width.
-class TLabelRunWindowHost : public TLabelRunHost {
+// page width, and a presort shows "Bulk Mail Presorting".
+class TLabelRunWindowHost : public TPrintJobWindowHost {
 public:
-    using TPreparePreview = std::function<void(output::TPreviewForm&)>;
+    TLabelRunWindowHost(QWidget* parent, TPreparePreview preparePreview, bool presortDone);
 
-    TLabelRunWindowHost(QWidget* parent, TPreparePreview preparePreview, bool presortDone)
-        : parent_(parent)
-        , preparePreview_(std::move(preparePreview))
-        , presortDone_(presortDone)
-    {
-    }
-
-    void RunStatus(output::TPrintStatus& status) override;
-    void ShowPreview(QIODevice& pages) override;
     // Shows "Bulk Mail Presorting" unless the screen's presort is done for
     // these choices (the list written then is used again); a completed
     // presort is done for them from now on.
@@ -35,8 +18,6 @@ public:
     bool PresortDone() const { return presortDone_; }
 
 private:
-    QWidget* parent_;
-    TPreparePreview preparePreview_;
     bool presortDone_;
 };
 

@@ -1,9 +1,9 @@
 #include "labels/windows/print_current_record.h"
 
 #include "labels/windows/dialog_buttons.h"
+#include "labels/windows/print_job_window_host.h"
 #include "output/output_dialogs.h"
 #include "output/preview_form.h"
-#include "output/print_status_window.h"
 #include "output/rp_device.h"
 #include "ui/services.h"
 
@@ -101,24 +101,9 @@ void TPrintCurrentRecord::PrinterSetupButtonClick()
 
 void TPrintCurrentRecord::RunReport(bool preview)
 {
-    output::TPrintStatus status(preview, RecordReportJobTexts());
-    status.SetDialogs(&context_.outputDialogs);
-    TSingleRecordPrint report(context_.addresses, Choice(), context_.clock, status);
-    report.HookJob();
-    output::TPrintStatusWindow window(status, this);
-    window.exec();
-    if (status.ShowsPreview())
-        ShowPreview(status.PreviewStream());
-}
-
-void TPrintCurrentRecord::ShowPreview(QIODevice& pages)
-{
-    output::TPreviewForm form(&pages, this);
-    form.setWindowTitle(QStringLiteral("Preview Report"));
-    form.SetInitialZoom(output::TPreviewForm::zmPageWidth);
-    if (context_.preparePreview)
-        context_.preparePreview(form);
-    form.exec();
+    TPrintJobWindowHost host(
+        this, QStringLiteral("Preview Report"), output::TPreviewForm::zmPageWidth, context_.preparePreview);
+    RunRecordReport(context_.addresses, Choice(), context_.clock, preview, context_.outputDialogs, host);
 }
 
 } // namespace labels

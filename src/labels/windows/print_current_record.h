@@ -54,7 +54,6 @@ private:
     QWidget* MakeFieldBoxes();
     QWidget* MakeButtons();
     void RunReport(bool preview);
-    void ShowPreview(QIODevice& pages);
 
     TPrintCurrentRecordContext context_;
     // One box a field in the report's order, then the memo's.
