@@ -44,6 +44,8 @@ TEST_F(EnvelopeSettings, AbsentOrDamagedValuesReadAsTheDefaults)
     EXPECT_FALSE(printer.orientation.has_value());
 
     EXPECT_EQ(ReadEnvelopeFeed(Ini("[Envelope Feed]\r\nOrientation=7\r\nFacing=-1\r\nPosition=x\r\n")), defaults);
+    EXPECT_FALSE(ReadEnvelopePrinter(Ini("[Envelope Printer]\r\nOrientation=sideways\r\n")).orientation.has_value());
+    EXPECT_EQ(ReadEnvelopePrinter(Ini("[Envelope Printer]\r\nOrientation=1\r\n")).orientation, 1);
     EXPECT_EQ(ReadEnvelopeFeed(Ini("[Envelope Feed]\r\nOrientation=0\r\nFacing=0\r\nPosition=1\r\n"
                                    "ClockWiseRotation=1\r\n")),
               (TEnvelopeFeedDescription{fpRight, foPortrait, ffUp, true}));
