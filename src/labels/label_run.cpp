@@ -69,14 +69,9 @@ bool TLabelRun::LoadDesign(TLabelDesign& design, const QString& path)
 
 bool TLabelRun::SelectAndStart(const TLabelRunOptions& options, std::uint32_t record)
 {
-    quorvel::TAddressDataset& addresses = context_.addresses;
-    if (!SelectRecords(addresses, options.records, record))
-        return Refuse(addresses.lastError(), true);
-    if (addresses.IsEmpty())
-        return Refuse(messages::noRecordsSelected());
-    if (!GoToStartRecord(addresses, options.startFromCurrent, record))
-        context_.dialogs.ShowInformation(messages::recordOutOfRange());
-    return true;
+    const std::optional<TRunStartRefusal> refused =
+        labels::SelectAndStart(context_.addresses, context_.dialogs, options.records, options.startFromCurrent, record);
+    return refused ? Refuse(refused->message, refused->error) : true;
 }
 
 // The presort writes the list that the run then follows, in ZIP order.
