@@ -11,8 +11,6 @@
 #include "labels_bench_phases.h"
 #include "side_process.h"
 
-#include "xbase/work_area.h"
-
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -24,39 +22,7 @@ std::string labelsAddressFile(const LabelsBenchConfig& config) { return config.f
 // The generated records, all live: a mailing list of that many labels.
 void prepareLabelsAddressFile(const LabelsBenchConfig& config)
 {
-    std::unique_ptr<xbase::WorkArea> area = createAddressTable(labelsAddressFile(config));
-    const auto length = static_cast<std::size_t>(area->table().recordLength());
-    std::vector<unsigned char> record(length);
-    AddressGenerator generator;
-    for (std::uint32_t i = 0; i < config.labels; ++i) {
-        AddressRecord r = generator.next();
-        r.values[kIsdel].assign(1, 'F');
-        r.values[kMemo].clear();
-        fillAddressRecord(area->table(), r, record.data());
-        check(area->appendRecords(record.data(), 1), "append");
-    }
-    buildAddressTags(*area);
-    check(area->close(), "close");
-}
-
-OffscreenApplication::OffscreenApplication()
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    application_ = std::make_unique<QGuiApplication>(argc_, argv_);
-}
-
-void TextHash::add(int page, const std::string& text)
-{
-    const auto mix = [this](unsigned char c) {
-        hash_ ^= c;
-        hash_ *= 1099511628211ULL;
-    };
-    for (const unsigned char c : std::to_string(page))
-        mix(c);
-    mix('|');
-    for (const unsigned char c : text)
-        mix(c);
-    mix('\n');
+    writeMailingList(labelsAddressFile(config), config.labels);
 }
 
 namespace {

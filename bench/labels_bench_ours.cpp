@@ -3,12 +3,7 @@
 // label run with the batch host, to PDF and as a preview.
 #include "labels_bench_phases.h"
 
-#include "design/file/label_object_filer.h"
-#include "design/model/address_label.h"
 #include "design/model/class_set.h"
-#include "design/model/design_owner.h"
-#include "design/model/postnet.h"
-#include "design/model/surface_objects.h"
 #include "labels/batch_label_host.h"
 #include "labels/label_run.h"
 #include "output/page_stream.h"
@@ -18,7 +13,6 @@
 #include "store/address_file.h"
 #include "xbase/apollo.h"
 #include "xbase/apollo_env.h"
-
 
 #include <memory>
 #include <stdexcept>
@@ -36,24 +30,8 @@ labels::TLabelGeometry sheet5160()
 
 QString writeDesign(const LabelsBenchConfig& config)
 {
-    design::TGDesignOwner owner(kPixelsPerInch);
-    design::TGSurfaceObjects surface(design::TGClassSet::LabelSurface());
-    auto block = std::make_unique<design::TGDMultiLineAddressLabel>(owner);
-    block->SetFont(design::TGFont::Make(QStringLiteral("Arial"), kFontPoints, kPixelsPerInch, design::clBlack));
-    block->Loaded();
-    design::TAddressLayout layout;
-    layout.UseTitle = layout.UseCompany = layout.UseStreet2 = layout.UseCountry = false;
-    block->SetLayout(layout);
-    block->SetBounds(kBlockLeft, kBlockTop, kBlockWidth, kBlockHeight);
-    surface.Add(std::move(block));
-    auto barcode = std::make_unique<design::TGPostNetBarCode>(owner);
-    barcode->SetZipCodeField(QStringLiteral("ZIP"));
-    barcode->SetAddressField(QStringLiteral("STREET"));
-    barcode->SetBounds(kBlockLeft, kBarcodeTop, 270, 16);
-    surface.Add(std::move(barcode));
     const QString path = QString::fromStdString(config.folder) + QStringLiteral("/BIN00001.L");
-    if (!design::TGLabelObjectFiler().SaveSurface(surface, path).IsOk())
-        throw std::runtime_error("cannot write the design file");
+    writeAddressDesign(path, design::TGClassSet::LabelSurface(), kBlockLeft, kBlockTop);
     return path;
 }
 
