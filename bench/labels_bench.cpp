@@ -11,7 +11,6 @@
 #include "labels_bench_phases.h"
 #include "side_process.h"
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -32,18 +31,8 @@ bool runSize(LabelsBenchConfig config)
     prepareLabelsAddressFile(config);
     const auto ours = runInChild([&config] { return runLabelsSide(config); }, "label run");
     const auto direct = runInChild([&config] { return runDirectLabelsSide(config); }, "direct");
-    std::printf("%u labels, 5160 sheets (3 x 10), address block and POSTNET barcode\n\n", config.labels);
-    const bool agree = printSideBySide(ours, direct, "direct");
-    for (const auto* side : {&ours, &direct}) {
-        const PhaseResult& pdf = side->front();
-        std::printf("%-10s %9.0f labels/s to PDF\n", side == &ours ? "ours:" : "direct:",
-                    pdf.seconds > 0 ? config.labels / pdf.seconds : 0.0);
-    }
-    std::printf("n = pages (the hash of every text, in page order, on the last line); ratio = ours / direct; "
-                "MB = peak resident memory of that side's process so far\n\n");
-    if (!agree)
-        std::printf("the two sides DISAGREE on the pages or their texts\n");
-    return agree;
+    return printMailSides(ours, direct, config.labels, "labels",
+                          "5160 sheets (3 x 10), address block and POSTNET barcode");
 }
 
 } // namespace

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "address_piece.h"
-#include "phase_clock.h"
+#include "mail_sides.h"
 
 #include <cstdint>
 #include <string>
@@ -31,8 +30,6 @@ inline constexpr int kBlockTop = 5;
 // Each phase's answer: the pages made, and for the last one a hash of
 // every text in page order, which both sides must agree on.
 inline constexpr const char* kPhasePdf = "labels to PDF";
-inline constexpr const char* kPhasePreview = "preview recording";
-inline constexpr const char* kPhaseTexts = "texts drawn (hash)";
 
 // "<folder>/people.dbf" with its 26 tags: `labels` generated addresses,
 // none deleted.
