@@ -32,8 +32,10 @@ LAYERS = {
     "design/panels": ["design/surface", "design/dialogs"],
     "labels": ["design/surface"],
     "labels/windows": ["labels", "design/panels"],
-    "app": ["design/panels", "labels/windows"],
-    "cli": ["labels"],
+    "envelopes": ["labels"],
+    "envelopes/windows": ["envelopes", "labels/windows"],
+    "app": ["design/panels", "labels/windows", "envelopes/windows"],
+    "cli": ["labels", "envelopes"],
 }
 
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"')

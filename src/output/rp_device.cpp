@@ -4,6 +4,7 @@
 
 #include <QPrinter>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -17,31 +18,34 @@ std::unique_ptr<TRPDevice>& sharedSlot()
     return device;
 }
 
-QList<QPageSize> pdfPageSizes()
-{
-    return {QPageSize(QPageSize::Letter), QPageSize(QPageSize::Legal), QPageSize(QPageSize::Executive),
-            QPageSize(QPageSize::A3), QPageSize(QPageSize::A4), QPageSize(QPageSize::A5),
-            QPageSize(QPageSize::B5), QPageSize(QPageSize::Envelope10), QPageSize(QPageSize::EnvelopeDL),
-            QPageSize(QPageSize::EnvelopeC5), QPageSize(QPageSize::Tabloid)};
-}
-
-// The paper codes designs and label stocks store.
+// The paper codes designs, label stocks and envelope layouts store are the
+// printer drivers' codes (1 letter, 9 A4, 20 envelope #10, ...); Qt knows
+// the size behind each of them. Code 0 is a custom sheet, not a paper.
 std::optional<QPageSize> paperForCode(int code)
 {
-    switch (code) {
-    case 1: return QPageSize(QPageSize::Letter);
-    case 3: return QPageSize(QPageSize::Tabloid);
-    case 5: return QPageSize(QPageSize::Legal);
-    case 7: return QPageSize(QPageSize::Executive);
-    case 8: return QPageSize(QPageSize::A3);
-    case 9: return QPageSize(QPageSize::A4);
-    case 11: return QPageSize(QPageSize::A5);
-    case 13: return QPageSize(QPageSize::B5);
-    case 20: return QPageSize(QPageSize::Envelope10);
-    case 27: return QPageSize(QPageSize::EnvelopeDL);
-    case 28: return QPageSize(QPageSize::EnvelopeC5);
-    default: return std::nullopt;
+    const QPageSize::PageSizeId id = QPageSize::id(code);
+    if (code <= 0 || id == QPageSize::Custom)
+        return std::nullopt;
+    return QPageSize(id);
+}
+
+// What "Save as PDF" offers: the common sheets, then every paper code a
+// label stock or an envelope layout may ask for (envelopes 19 to 23 and 27
+// to 38), so that a run chooses its paper there as on a printer listing it.
+QList<QPageSize> pdfPageSizes()
+{
+    QList<QPageSize> sizes{QPageSize(QPageSize::Letter), QPageSize(QPageSize::Legal), QPageSize(QPageSize::Executive),
+                           QPageSize(QPageSize::A3),     QPageSize(QPageSize::A4),    QPageSize(QPageSize::A5),
+                           QPageSize(QPageSize::B5),     QPageSize(QPageSize::Tabloid)};
+    const auto listed = [&sizes](const QPageSize& size) {
+        return std::any_of(sizes.begin(), sizes.end(), [&size](const QPageSize& s) { return s.isEquivalentTo(size); });
+    };
+    for (int code : {7, 13, 19, 20, 21, 22, 23, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 38}) {
+        const QPageSize size = *paperForCode(code);
+        if (!listed(size))
+            sizes.append(size);
     }
+    return sizes;
 }
 
 } // namespace
@@ -153,12 +157,13 @@ bool TRPDevice::ChoosePaper(int code, double length, double width)
         return false;
     const QList<QPageSize> sizes = pageSizes();
     const bool custom = IsPdfPrinter() || catalog_->SupportsCustomSizes(current().name);
-    bool listed = false;
-    for (const QPageSize& size : sizes)
-        listed = listed || size.isEquivalentTo(*wanted);
-    if (!listed && !(custom && code == 0))
+    // The printer's own entry for the size, so that the paper chosen is one
+    // its list names (envelope B5 is the B5 sheet there).
+    const auto listed = std::find_if(sizes.begin(), sizes.end(),
+                                     [&wanted](const QPageSize& size) { return size.isEquivalentTo(*wanted); });
+    if (listed == sizes.end() && !(custom && code == 0))
         return false;
-    paper_ = *wanted;
+    paper_ = listed == sizes.end() ? *wanted : *listed;
     forgetDeviceFacts();
     return true;
 }

@@ -43,8 +43,9 @@ public:
     QString Port() const;
     bool IsPdfPrinter() const;
 
-    // Paper codes 1 letter, 9 A4, 11 A5 and a few other common ones; code 0
-    // is a custom sheet of the given length and width (inches).
+    // A paper code as printer drivers number papers (1 letter, 9 A4, 20
+    // envelope #10, ...), taken when the printer lists that paper; code 0 is
+    // a custom sheet of the given length and width (inches).
     bool ChoosePaper(int code, double length, double width);
     QPageSize Paper() const;
     double PaperWidth() const;

@@ -47,6 +47,19 @@ TEST(DeviceTest, PaperCodesAndCustomSizes)
     }
     EXPECT_FALSE(device->ChoosePaper(0, 4.0, 9.5)) << "the laser takes no custom sizes";
     device->SelectPrinterByName(QStringLiteral("Save as PDF"));
+    // The PDF printer takes the common sheets and every envelope by code.
+    const struct {
+        int code;
+        double width, height;
+    } pdfCases[] = {{1, 8.5, 11}, {3, 11, 17}, {5, 8.5, 14}, {9, 8.27, 11.69}, {19, 3.875, 8.875},
+                    {23, 5, 11.5}, {33, 9.84, 13.9}, {38, 3.625, 6.5}};
+    for (const auto& c : pdfCases) {
+        EXPECT_TRUE(device->ChoosePaper(c.code, 0, 0)) << c.code;
+        EXPECT_NEAR(device->PaperWidth(), c.width, 0.01) << c.code;
+        EXPECT_NEAR(device->PaperHeight(), c.height, 0.01) << c.code;
+        EXPECT_EQ(device->PaperNames().at(device->CurrentPaperIndex()), device->Paper().name()) << c.code;
+    }
+    EXPECT_FALSE(device->ChoosePaper(14, 0, 0)) << "a code no paper has";
     ASSERT_TRUE(device->ChoosePaper(0, 4.125, 9.5));
     EXPECT_NEAR(device->PaperWidth(), 9.5, 0.002);
     EXPECT_NEAR(device->PaperHeight(), 4.125, 0.002);
