@@ -6,10 +6,9 @@
 #include <QString>
 
 // The design files of label layouts: "BIN" + five digits + ".L" in the
-// sysdata folder. A layout row names its file in BINARY, and a row may come
-// from a table copied from anywhere; so only a plain name of that form is
-// ever opened, written or deleted. Anything else (a folder part, "..", an
-// other name) counts as a design file that is missing.
+// sysdata folder, kept as every layout's design files are (see
+// layout_store.h): only a plain name of that form is ever opened, written
+// or deleted.
 namespace labels {
 
 // "BIN00042.L", in any letter case, and nothing else.

@@ -1,12 +1,10 @@
 #pragma once
 
-#include "design/file/filer_status.h"
 #include "labels/label_rows.h"
+#include "labels/layout_store.h"
 #include "store/dataset_result.h"
 
 #include <QString>
-
-#include <functional>
 
 namespace quorvel {
 class TDataset;
@@ -19,11 +17,7 @@ class TGSurfaceObjects;
 
 // What the layout screen's New, Modify, Delete and Clone do to the layout
 // table and the design files, apart from the windows that ask and show.
-//
-// The table and its design files must never disagree in a way that loses a
-// design: a row is posted only after its design file was written, a failed
-// write leaves no row naming the file, and only plain BIN#####.L names in
-// the sysdata folder are touched (see label_design_files.h).
+// Stored as every layout is (see layout_store.h).
 namespace labels {
 
 // The questions the screen asks before deleting and cloning:
@@ -31,21 +25,10 @@ namespace labels {
 QString DeleteQuestion(const TLabelLayout& layout);
 QString CloneQuestion(const TLabelLayout& layout);
 
-// Reading a layout's design for Modify or Clone. A missing file, or a name
-// that is not plain, reads nothing and `found` stays false; a damaged file
-// is an error with the reader's message, and the surface keeps nothing.
-struct TLabelDesignLoad {
-    bool found = false;
-    design::TGFilerStatus status;
-};
+// Reading a layout's design for Modify or Clone (see LoadLayoutDesign).
+using TLabelDesignLoad = TDesignLoad;
 TLabelDesignLoad LoadLabelDesign(const QString& sysdataFolder, const QString& name, design::TGDesignOwner& owner,
                                  design::TGSurfaceObjects& surface);
-
-// Writes the design into the file at the path given (the design screen
-// prepares its objects as for any save).
-using TDesignWriter = std::function<design::TGFilerStatus(const QString& path)>;
-
-enum class TLayoutSave { lsNew, lsExisting };
 
 // Save of the design screen: appends a row (lsNew) or changes the current
 // one, writes every column, writes the design file, then posts the row.

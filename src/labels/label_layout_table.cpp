@@ -1,25 +1,11 @@
 #include "labels/label_layout_table.h"
 
-#include "labels/label_design_files.h"
-#include "labels/label_layout.h"
 #include "store/dataset.h"
 #include "store/system_tables.h"
 
 namespace labels {
 
 namespace {
-
-quorvel::TTableResult OpenInDescriptionOrder(quorvel::TSystemTable which, quorvel::TDataset& table,
-                                             const QString& sysdataFolder)
-{
-    quorvel::TTableResult opened = quorvel::OpenSystemTable(which, table, sysdataFolder);
-    if (!opened)
-        return opened;
-    // Without its tag the table is still usable, in record order.
-    table.SetOrder(QString(quorvel::systemTableInfo(which).tagName));
-    table.First();
-    return opened;
-}
 
 TRowField CurrentRow(const quorvel::TDataset& table)
 {
@@ -30,45 +16,15 @@ TRowField CurrentRow(const quorvel::TDataset& table)
 
 quorvel::TTableResult OpenLabelLayoutTable(quorvel::TDataset& table, const QString& sysdataFolder)
 {
-    quorvel::TTableResult opened = OpenInDescriptionOrder(quorvel::TSystemTable::stLabel, table, sysdataFolder);
-    if (opened && !table.SetQuery(QStringLiteral("not DELETED()")))
-        return quorvel::TTableResult::failure({QStringLiteral("Unable to Open or Create LABEL.DBF")}, table.lastError());
-    return opened;
-}
-
-void VisitRows(quorvel::TDataset& table, const std::function<bool()>& visit)
-{
-    for (bool more = table.First(); more; more = table.Next())
-        if (!visit())
-            return;
+    return OpenLayoutTable(LabelLayoutKind(), table, sysdataFolder);
 }
 
 quorvel::TTableResult ReserveLayoutDesignName(quorvel::TDataset& table, const QString& sysdataFolder, QString* name)
 {
-    QSet<QString> named;
-    const std::uint32_t current = table.GetBookmark();
-    VisitRows(table, [&] {
-        named.insert(table.FieldAsString(u"BINARY").trimmed().toUpper());
-        return true;
-    });
-    if (current != 0)
-        table.GotoBookmark(current);
-    return ReserveLabelDesignName(sysdataFolder, name, named);
+    return ReserveRowDesignName(LabelLayoutKind(), table, sysdataFolder, name);
 }
 
-bool FindLabelLayout(quorvel::TDataset& table, const QString& name)
-{
-    // The table keeps names as the program cuts them, without trailing blanks.
-    QString wanted = KeptDescription(name);
-    while (wanted.endsWith(u' '))
-        wanted.chop(1);
-    bool found = false;
-    VisitRows(table, [&] {
-        found = table.FieldAsString(u"DESCRIPT").compare(wanted, Qt::CaseInsensitive) == 0;
-        return !found;
-    });
-    return found;
-}
+bool FindLabelLayout(quorvel::TDataset& table, const QString& name) { return FindLayoutNamed(table, name); }
 
 TLayoutRead ReadCurrentLayout(const quorvel::TDataset& table)
 {

@@ -1,11 +1,10 @@
 #pragma once
 
 #include "labels/label_rows.h"
+#include "labels/layout_store.h"
 #include "store/dataset_result.h"
 
 #include <QString>
-
-#include <functional>
 
 namespace quorvel {
 class TDataset;
@@ -16,10 +15,6 @@ namespace labels {
 // Opens LABEL.DBF (made when missing) as the layout screen shows it: rows
 // not deleted, in DESCRIPT order, on the first.
 quorvel::TTableResult OpenLabelLayoutTable(quorvel::TDataset& table, const QString& sysdataFolder);
-
-// Calls `visit` on each row the table shows, in its order, from the first,
-// until it returns false.
-void VisitRows(quorvel::TDataset& table, const std::function<bool()>& visit);
 
 // A design file name for a new or cloned layout: free in the sysdata folder
 // and named by no layout row, so that a row whose file has gone missing
