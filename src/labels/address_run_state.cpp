@@ -45,13 +45,13 @@ bool GoToStartRecord(quorvel::TAddressDataset& addresses, bool fromCurrent, std:
     return !fromCurrent;
 }
 
-std::optional<TRunStartRefusal> SelectAndStart(quorvel::TAddressDataset& addresses, output::TOutputDialogs& dialogs,
+std::optional<TRunRefusal> SelectAndStart(quorvel::TAddressDataset& addresses, output::TOutputDialogs& dialogs,
                                                TRecordChoice choice, bool fromCurrent, std::uint32_t record)
 {
     if (!SelectRecords(addresses, choice, record))
-        return TRunStartRefusal{addresses.lastError(), true};
+        return TRunRefusal{addresses.lastError(), true};
     if (addresses.IsEmpty())
-        return TRunStartRefusal{messages::noRecordsSelected(), false};
+        return TRunRefusal{messages::noRecordsSelected(), false};
     if (!GoToStartRecord(addresses, fromCurrent, record))
         dialogs.ShowInformation(messages::recordOutOfRange());
     return std::nullopt;

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "labels/label_run_options.h"
+#include "labels/run_refusal.h"
 
 #include <QString>
 
 #include <cstdint>
-#include <optional>
 
 namespace output {
 class TOutputDialogs;
@@ -55,18 +55,12 @@ bool SelectRecords(quorvel::TAddressDataset& addresses, TRecordChoice choice, st
 // outside the selection; the cursor then stands on the first record.
 bool GoToStartRecord(quorvel::TAddressDataset& addresses, bool fromCurrent, std::uint32_t record);
 
-// Why a run cannot start on its records: the query could not be set (an
-// error), or it selects nothing.
-struct TRunStartRefusal {
-    QString message;
-    bool error = false;
-};
-
 // The record choice and start of a label or envelope run: selects the
-// records and puts the cursor on the first to print. A remembered record
+// records and puts the cursor on the first to print. Refused when the query
+// cannot be set (an error) or selects nothing. A remembered record
 // outside the selection is not an obstacle: the user is told so ("Current
 // record is out of range...") and the run starts at the first record.
-std::optional<TRunStartRefusal> SelectAndStart(quorvel::TAddressDataset& addresses, output::TOutputDialogs& dialogs,
+std::optional<TRunRefusal> SelectAndStart(quorvel::TAddressDataset& addresses, output::TOutputDialogs& dialogs,
                                                TRecordChoice choice, bool fromCurrent, std::uint32_t record);
 
 } // namespace labels
