@@ -65,8 +65,11 @@ TEnvelopePrinterSettings ReadEnvelopePrinter(const quorvel::TIniFile& ini)
     settings.printer = ini.readString(kPrinter, kPrinterName);
     settings.bin = ini.readString(kPrinter, kBin);
     settings.paper = ini.readString(kPrinter, kPaper);
-    if (ini.hasKey(kPrinter, kOrientation))
-        settings.orientation = ini.readInteger(kPrinter, kOrientation, 0);
+    // A value that is no number is as good as none: the device keeps its own.
+    bool isNumber = false;
+    const int orientation = ini.readString(kPrinter, kOrientation).trimmed().toInt(&isNumber);
+    if (isNumber)
+        settings.orientation = orientation;
     return settings;
 }
 

@@ -30,7 +30,8 @@ namespace envelopes {
 TEnvelopeFeedDescription ReadEnvelopeFeed(const quorvel::TIniFile& ini);
 
 // What "Envelope Printer" holds; empty texts and no orientation where keys
-// are absent, which leaves the device's own choice.
+// are absent (or the orientation is no number), which leaves the device's
+// own choice.
 struct TEnvelopePrinterSettings {
     QString printer;
     QString bin;

@@ -44,6 +44,8 @@ TEST_F(EnvelopeSettings, AbsentOrDamagedValuesReadAsTheDefaults)
     EXPECT_FALSE(printer.orientation.has_value());
 
     EXPECT_EQ(ReadEnvelopeFeed(Ini("[Envelope Feed]\r\nOrientation=7\r\nFacing=-1\r\nPosition=x\r\n")), defaults);
+    EXPECT_FALSE(ReadEnvelopePrinter(Ini("[Envelope Printer]\r\nOrientation=sideways\r\n")).orientation.has_value());
+    EXPECT_EQ(ReadEnvelopePrinter(Ini("[Envelope Printer]\r\nOrientation=1\r\n")).orientation, 1);
     EXPECT_EQ(ReadEnvelopeFeed(Ini("[Envelope Feed]\r\nOrientation=0\r\nFacing=0\r\nPosition=1\r\n"
                                    "ClockWiseRotation=1\r\n")),
               (TEnvelopeFeedDescription{fpRight, foPortrait, ffUp, true}));
@@ -101,6 +103,15 @@ TEST_F(EnvelopeSettings, WhatWasSavedIsSelectedAgainOnAFreshDevice)
     EXPECT_EQ(fresh->CurrentBinIndex(), 1);
     EXPECT_EQ(fresh->Paper().name(), QStringLiteral("A5"));
     EXPECT_EQ(fresh->Orientation(), QPageLayout::Landscape);
+
+    // The PDF printer, on an envelope it lists for the run.
+    device->SelectPrinterIndex(1);
+    ASSERT_TRUE(device->ChoosePaper(33, 0, 0));
+    ASSERT_TRUE(SaveEnvelopeSettings(ini, *device, {}).ok);
+    const auto again = output_testing::MakeOfficeDevice();
+    ApplyEnvelopePrinter(ReadEnvelopePrinter(ini), *again);
+    EXPECT_TRUE(again->IsPdfPrinter());
+    EXPECT_TRUE(again->Paper().isEquivalentTo(QPageSize(QPageSize::EnvelopeB4))) << again->Paper().name().toStdString();
 }
 
 TEST_F(EnvelopeSettings, PrinterIsFoundByItsNameBeforeOnInAnyCase)
