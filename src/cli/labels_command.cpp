@@ -7,6 +7,7 @@
 #include "cli/console_output_dialogs.h"
 #include "cli/label_tables.h"
 #include "cli/position_list.h"
+#include "cli/print_device.h"
 #include "cli/table_access.h"
 #include "cli/usage_text.h"
 #include "labels/batch_label_host.h"
@@ -20,9 +21,6 @@
 #include "store/settings.h"
 #include "xbase/apollo.h"
 #include "xbase/apollo_env.h"
-
-#include <QDir>
-#include <QFileInfo>
 
 #include <cstdio>
 #include <memory>
@@ -121,12 +119,9 @@ std::optional<labels::TLabelLayout> findLayout(const std::string& home, const QS
 {
     xbase::TApollo engine;
     TDataset table(engine);
-    if (!openLabelTable(table, home, labels::OpenLabelLayoutTable))
+    if (!openNamedLayout(table, home, labels::OpenLabelLayoutTable, labels::FindLabelLayout, name, "label layout",
+                         "(label-layouts lists them)"))
         return std::nullopt;
-    if (!labels::FindLabelLayout(table, name)) {
-        failWith("no label layout is named \"" + utf8(name) + "\" (label-layouts lists them)");
-        return std::nullopt;
-    }
     const labels::TLayoutRead read = labels::ReadCurrentLayout(table);
     if (!read.layout)
         failWith(utf8(read.message));
@@ -137,23 +132,7 @@ std::optional<labels::TLabelLayout> findLayout(const std::string& home, const QS
 // the system's default printer; nothing after reporting why.
 std::unique_ptr<output::TRPDevice> chooseDevice(const ParsedArguments& args)
 {
-    if (args.given("--pdf")) {
-        // No need to ask the system about its printers for a file.
-        auto device = std::make_unique<output::TRPDevice>(std::make_unique<output::TFixedPrinterCatalog>());
-        device->SelectPrinterByName(output::TRPDevice::PdfPrinterName());
-        return device;
-    }
-    auto device = std::make_unique<output::TRPDevice>();
-    if (args.given("--printer")) {
-        if (!device->SelectPrinterByName(qtext(args.value("--printer"))) || device->IsPdfPrinter()) {
-            failWith("no printer's name contains \"" + args.value("--printer") + "\"");
-            return nullptr;
-        }
-    } else if (device->IsPdfPrinter()) {
-        failWith("there is no printer to print on; give --pdf OUT to make a PDF file");
-        return nullptr;
-    }
-    return device;
+    return args.given("--pdf") ? pdfDevice() : systemPrinterDevice(args.value("--printer"));
 }
 
 int reportResult(const labels::TLabelRunResult& result, const TConsoleOutputDialogs& dialogs)
@@ -163,10 +142,8 @@ int reportResult(const labels::TLabelRunResult& result, const TConsoleOutputDial
                     result.counts.pages);
         return kOk;
     }
-    // The run has told why it did not start; a failed job has not.
-    if (result.outcome != output::TPrintOutcome::poNotRun || !dialogs.Said())
-        return failWith(result.message.isEmpty() ? "the labels were not printed" : utf8(result.message));
-    return kFailed;
+    return failedPrintRun(result.outcome != output::TPrintOutcome::poNotRun, dialogs.Said(), result.message,
+                          "the labels were not printed");
 }
 
 int run(const Invocation& inv)
@@ -186,23 +163,17 @@ int run(const Invocation& inv)
     if (const std::string problem = positionMask(typed, layout->stock.geometry, options.mask); !problem.empty())
         return badUsage(kUsage, problem);
 
-    const THomeFolder home(qtext(inv.home));
-    const TSettings settings(home.iniPath());
-    xbase::TApolloEnv env;
-    xbase::TApollo engine(env);
-    TAddressDataset addresses(engine);
+    TCommandAddresses file(inv.home);
     // An empty selection is the run's to refuse, with the window's message.
-    if (openSelectedAddresses(addresses, args, settings) == TSelection::Failed)
+    if (file.Open(args) == TSelection::Failed)
         return kFailed;
     const std::unique_ptr<output::TRPDevice> device = chooseDevice(args);
     if (!device)
         return kFailed;
-    const QString pdfFile =
-        args.given("--pdf") ? QDir::cleanPath(QFileInfo(qtext(args.value("--pdf"))).absoluteFilePath()) : QString();
-    TConsoleOutputDialogs dialogs(pdfFile);
+    TConsoleOutputDialogs dialogs(pdfOutputPath(args));
     labels::TBatchLabelHost host;
     const labels::TLabelRunContext context{
-        addresses, env, dialogs, host, home.path(u"PRESORT.PSL"), device.get(), kPixelsPerInch};
+        file.addresses, file.env, dialogs, host, file.home.path(u"PRESORT.PSL"), device.get(), kPixelsPerInch};
     const QString design = labels::LabelDesignPath(sysdataFolder(inv.home), layout->designFile);
     return reportResult(labels::TLabelRun(context).Run(layout->stock.geometry, design, options), dialogs);
 }
