@@ -6,7 +6,6 @@ namespace labels {
 
 namespace {
 
-const QString kSection = QStringLiteral("Label");
 const QString kName = QStringLiteral("DefaultFontName");
 const QString kSize = QStringLiteral("DefaultFontSize");
 const QString kBold = QStringLiteral("DefaultFontBold");
@@ -16,22 +15,22 @@ QString Flag(bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); }
 
 } // namespace
 
-TLabelFontPreferences TLabelFontPreferences::Load(const quorvel::TIniFile& ini)
+TLabelFontPreferences TLabelFontPreferences::Load(const quorvel::TIniFile& ini, const QString& section)
 {
     TLabelFontPreferences prefs;
-    prefs.name = ini.readString(kSection, kName, prefs.name);
-    prefs.size = ini.readInteger(kSection, kSize, prefs.size);
-    prefs.bold = ini.readBool(kSection, kBold, prefs.bold);
-    prefs.italic = ini.readBool(kSection, kItalic, prefs.italic);
+    prefs.name = ini.readString(section, kName, prefs.name);
+    prefs.size = ini.readInteger(section, kSize, prefs.size);
+    prefs.bold = ini.readBool(section, kBold, prefs.bold);
+    prefs.italic = ini.readBool(section, kItalic, prefs.italic);
     return prefs;
 }
 
-bool TLabelFontPreferences::Save(quorvel::TIniFile& ini) const
+bool TLabelFontPreferences::Save(quorvel::TIniFile& ini, const QString& section) const
 {
-    return ini.write({{kSection, kName, name},
-                      {kSection, kSize, QString::number(size)},
-                      {kSection, kBold, Flag(bold)},
-                      {kSection, kItalic, Flag(italic)}});
+    return ini.write({{section, kName, name},
+                      {section, kSize, QString::number(size)},
+                      {section, kBold, Flag(bold)},
+                      {section, kItalic, Flag(italic)}});
 }
 
 design::TGFont TLabelFontPreferences::DesignFont(int pixelsPerInch) const

@@ -52,6 +52,8 @@ const char* ClassNameOf(TGNewObject kind)
         return "TGImage";
     case TGNewObject::PostNetBarCode:
         return "TGPostNetBarCode";
+    case TGNewObject::FIMBarCode:
+        return "TGFIMBarCode";
     case TGNewObject::DateTime:
         return "TGDateTimeLabel";
     case TGNewObject::PageNumber:
@@ -145,7 +147,7 @@ void Prepare(TGGraphicControl& object, TGNewObject kind, const TGFont& surfaceFo
 } // namespace
 
 TGGraphicControl* PlaceNewObject(TGDataPanel& panel, TGNewObject kind, const QRect& rect,
-                                 const TGNewObjectEditor& editor)
+                                 const TGNewObjectEditor& editor, TGPlacement placement)
 {
     const TGClassEntry* entry = TGClassSet::AllClasses().Find(QByteArray(ClassNameOf(kind)));
     if (!entry)
@@ -154,11 +156,12 @@ TGGraphicControl* PlaceNewObject(TGDataPanel& panel, TGNewObject kind, const QRe
     Prepare(*made, kind, panel.NewObjectFont());
     made->Loaded(); // initialised as an object read from a file would be
     TGGraphicControl* placed = panel.AddObject(std::move(made), rect);
-    if (const std::optional<TGObjectDialog> dialog = PlacingDialog(kind))
+    const bool askAndFit = placement == TGPlacement::pmAskAndFit;
+    if (const std::optional<TGObjectDialog> dialog = PlacingDialog(kind); dialog && askAndFit)
         OpenPlacingDialog(panel, *placed, *dialog, editor);
     if (ShowsRecord(kind))
         panel.ShowAllData();
-    if (auto* label = dynamic_cast<TGBaseLabel*>(placed); label && kind != TGNewObject::Image)
+    if (auto* label = dynamic_cast<TGBaseLabel*>(placed); label && kind != TGNewObject::Image && askAndFit)
         label->GrowToFit();
     panel.update();
     return placed;

@@ -28,6 +28,7 @@ enum class TGNewObject {
     HorizontalLine,
     Image,
     PostNetBarCode,
+    FIMBarCode,
     DateTime,
     PageNumber
 };
@@ -38,11 +39,18 @@ enum class TGNewObject {
 // own dialog opens, as its menu would open it.
 using TGNewObjectEditor = std::function<void(TGGraphicControl& object)>;
 
+// How a new object is finished once it is on the surface. The label and
+// report designers ask for what it shows and fit text objects to their
+// text; the envelope designer leaves every object as it was drawn, so a
+// text object keeps "<text>" and the rectangle of the drag.
+enum class TGPlacement { pmAskAndFit, pmAsDrawn };
+
 // Makes the object in the rectangle the tool drew (already widened), places
-// it on the surface with its starting properties, opens the dialog (or runs
-// the editor) where the object asks for a choice, and fits text objects to
-// their text.
+// it on the surface with its starting properties and shows the record in
+// objects that read one. Asking and fitting: opens the dialog (or runs the
+// editor) where the object asks for a choice, and fits text objects.
 TGGraphicControl* PlaceNewObject(TGDataPanel& panel, TGNewObject kind, const QRect& rect,
-                                 const TGNewObjectEditor& editor);
+                                 const TGNewObjectEditor& editor,
+                                 TGPlacement placement = TGPlacement::pmAskAndFit);
 
 } // namespace design

@@ -36,6 +36,13 @@ void TGDataPanel::ShowAllData()
     update();
 }
 
+void TGDataPanel::AdoptObjects()
+{
+    HookAllObjects();
+    RefreshData();
+    update();
+}
+
 void TGDataPanel::HookObject(TGGraphicControl& object)
 {
     TGBasePanel::HookObject(object);

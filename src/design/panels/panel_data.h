@@ -26,6 +26,10 @@ public:
     void RefreshData() override;
     // Refreshes the objects whether or not the file is open.
     void ShowAllData();
+    // Objects read or made straight into Objects() (a design file, a new
+    // layout's address block) take the surface's zoom and record here, like
+    // objects drawn with a tool.
+    void AdoptObjects();
 
 protected:
     void HookObject(TGGraphicControl& object) override;

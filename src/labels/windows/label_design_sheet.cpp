@@ -44,7 +44,7 @@ void TLabelDesignScreen::ChangeLayoutButtonClick()
     if (ShowArt->isEnabled() && artWasDown)
         ShowArt->setChecked(true);
     ShowArtClick();
-    TemplateType->setText(LayoutCaption(layout_.stock));
+    SizeCaption->setText(LayoutCaption(layout_.stock));
     RemoveNarrowPostNet();
 }
 
@@ -89,31 +89,23 @@ void TLabelDesignScreen::SetLabelSizeFromInches(const QString& shape, double wid
     TLabelGeometry sized;
     sized.width = width;
     sized.height = height;
-    const QSize pixels = LabelSizeInPixels(sized, owner_.PixelsPerInch());
+    const QSize pixels = LabelSizeInPixels(sized, Owner().PixelsPerInch());
     if (pixels == labelSize_ && shape == shapeCode_)
         return;
-    const bool wasQuiet = quiet_;
-    quiet_ = true;
-    const float zoom = LabelPanel->Zoom();
-    if (zoom != 1.0f)
-        LabelPanel->SetZoom(1.0f);
     if (const TShapeEntry* entry = FindShape(shape))
         LabelPanel->SetShape(entry->shape);
-    LabelPanel->resize(pixels);
-    if (zoom != 1.0f)
-        LabelPanel->SetZoom(zoom);
+    ResizeSurface(pixels);
     labelSize_ = pixels;
     shapeCode_ = shape;
-    quiet_ = wasQuiet;
 }
 
 void TLabelDesignScreen::ShowArtClick()
 {
-    if (!ShowArt->isChecked() || layout_.stock.art.isEmpty() || !context_.stockArt) {
+    if (!ShowArt->isChecked() || layout_.stock.art.isEmpty() || !stockArt_) {
         LabelPanel->SetPicture({});
         return;
     }
-    LabelPanel->SetPicture(StockArtBackground(context_.stockArt(layout_.stock.art), labelSize_));
+    LabelPanel->SetPicture(StockArtBackground(stockArt_(layout_.stock.art), labelSize_));
 }
 
 void TLabelDesignScreen::RemoveNarrowPostNet()
