@@ -84,4 +84,21 @@ long long buildAddressTags(xbase::WorkArea& area)
     return area.orderCount();
 }
 
+void writeMailingList(const std::string& path, std::uint32_t records)
+{
+    std::unique_ptr<xbase::WorkArea> area = createAddressTable(path);
+    const auto length = static_cast<std::size_t>(area->table().recordLength());
+    std::vector<unsigned char> record(length);
+    AddressGenerator generator;
+    for (std::uint32_t i = 0; i < records; ++i) {
+        AddressRecord r = generator.next();
+        r.values[kIsdel].assign(1, 'F');
+        r.values[kMemo].clear();
+        fillAddressRecord(area->table(), r, record.data());
+        check(area->appendRecords(record.data(), 1), "append");
+    }
+    buildAddressTags(*area);
+    check(area->close(), "close");
+}
+
 } // namespace quorvel::bench

@@ -36,4 +36,8 @@ long long appendAddressRecords(xbase::WorkArea& area, std::uint32_t count, bool 
 // Builds the 26 tags of an address file; returns the number of orders.
 long long buildAddressTags(xbase::WorkArea& area);
 
+// A mailing list at `path`: `records` generated addresses, all live, no
+// memos, with the 26 tags.
+void writeMailingList(const std::string& path, std::uint32_t records);
+
 } // namespace quorvel::bench

@@ -11,9 +11,6 @@
 #include "labels_bench_phases.h"
 #include "side_process.h"
 
-#include "xbase/work_area.h"
-
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -24,39 +21,7 @@ std::string labelsAddressFile(const LabelsBenchConfig& config) { return config.f
 // The generated records, all live: a mailing list of that many labels.
 void prepareLabelsAddressFile(const LabelsBenchConfig& config)
 {
-    std::unique_ptr<xbase::WorkArea> area = createAddressTable(labelsAddressFile(config));
-    const auto length = static_cast<std::size_t>(area->table().recordLength());
-    std::vector<unsigned char> record(length);
-    AddressGenerator generator;
-    for (std::uint32_t i = 0; i < config.labels; ++i) {
-        AddressRecord r = generator.next();
-        r.values[kIsdel].assign(1, 'F');
-        r.values[kMemo].clear();
-        fillAddressRecord(area->table(), r, record.data());
-        check(area->appendRecords(record.data(), 1), "append");
-    }
-    buildAddressTags(*area);
-    check(area->close(), "close");
-}
-
-OffscreenApplication::OffscreenApplication()
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    application_ = std::make_unique<QGuiApplication>(argc_, argv_);
-}
-
-void TextHash::add(int page, const std::string& text)
-{
-    const auto mix = [this](unsigned char c) {
-        hash_ ^= c;
-        hash_ *= 1099511628211ULL;
-    };
-    for (const unsigned char c : std::to_string(page))
-        mix(c);
-    mix('|');
-    for (const unsigned char c : text)
-        mix(c);
-    mix('\n');
+    writeMailingList(labelsAddressFile(config), config.labels);
 }
 
 namespace {
@@ -66,18 +31,8 @@ bool runSize(LabelsBenchConfig config)
     prepareLabelsAddressFile(config);
     const auto ours = runInChild([&config] { return runLabelsSide(config); }, "label run");
     const auto direct = runInChild([&config] { return runDirectLabelsSide(config); }, "direct");
-    std::printf("%u labels, 5160 sheets (3 x 10), address block and POSTNET barcode\n\n", config.labels);
-    const bool agree = printSideBySide(ours, direct, "direct");
-    for (const auto* side : {&ours, &direct}) {
-        const PhaseResult& pdf = side->front();
-        std::printf("%-10s %9.0f labels/s to PDF\n", side == &ours ? "ours:" : "direct:",
-                    pdf.seconds > 0 ? config.labels / pdf.seconds : 0.0);
-    }
-    std::printf("n = pages (the hash of every text, in page order, on the last line); ratio = ours / direct; "
-                "MB = peak resident memory of that side's process so far\n\n");
-    if (!agree)
-        std::printf("the two sides DISAGREE on the pages or their texts\n");
-    return agree;
+    return printMailSides(ours, direct, config.labels, "labels",
+                          "5160 sheets (3 x 10), address block and POSTNET barcode");
 }
 
 } // namespace

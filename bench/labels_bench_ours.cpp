@@ -3,24 +3,10 @@
 // label run with the batch host, to PDF and as a preview.
 #include "labels_bench_phases.h"
 
-#include "design/file/label_object_filer.h"
-#include "design/model/address_label.h"
 #include "design/model/class_set.h"
-#include "design/model/design_owner.h"
-#include "design/model/postnet.h"
-#include "design/model/surface_objects.h"
 #include "labels/batch_label_host.h"
 #include "labels/label_run.h"
-#include "output/page_stream.h"
-#include "output/rp_device.h"
-#include "output/scripted_output_dialogs.h"
-#include "store/address_dataset.h"
-#include "store/address_file.h"
-#include "xbase/apollo.h"
-#include "xbase/apollo_env.h"
 
-
-#include <memory>
 #include <stdexcept>
 
 namespace quorvel::bench {
@@ -36,24 +22,8 @@ labels::TLabelGeometry sheet5160()
 
 QString writeDesign(const LabelsBenchConfig& config)
 {
-    design::TGDesignOwner owner(kPixelsPerInch);
-    design::TGSurfaceObjects surface(design::TGClassSet::LabelSurface());
-    auto block = std::make_unique<design::TGDMultiLineAddressLabel>(owner);
-    block->SetFont(design::TGFont::Make(QStringLiteral("Arial"), kFontPoints, kPixelsPerInch, design::clBlack));
-    block->Loaded();
-    design::TAddressLayout layout;
-    layout.UseTitle = layout.UseCompany = layout.UseStreet2 = layout.UseCountry = false;
-    block->SetLayout(layout);
-    block->SetBounds(kBlockLeft, kBlockTop, kBlockWidth, kBlockHeight);
-    surface.Add(std::move(block));
-    auto barcode = std::make_unique<design::TGPostNetBarCode>(owner);
-    barcode->SetZipCodeField(QStringLiteral("ZIP"));
-    barcode->SetAddressField(QStringLiteral("STREET"));
-    barcode->SetBounds(kBlockLeft, kBarcodeTop, 270, 16);
-    surface.Add(std::move(barcode));
     const QString path = QString::fromStdString(config.folder) + QStringLiteral("/BIN00001.L");
-    if (!design::TGLabelObjectFiler().SaveSurface(surface, path).IsOk())
-        throw std::runtime_error("cannot write the design file");
+    writeAddressDesign(path, design::TGClassSet::LabelSurface(), kBlockLeft, kBlockTop);
     return path;
 }
 
@@ -62,33 +32,23 @@ class LabelJob {
 public:
     LabelJob(const LabelsBenchConfig& config, QString design) : config_(config), design_(std::move(design)) {}
 
-    labels::TLabelRunResult run(bool preview, const QString& pdf)
+    int run(bool preview, const QString& pdf)
     {
-        xbase::TApolloEnv env;
-        xbase::TApollo engine(env);
-        TAddressDataset addresses(engine);
-        const TAddressOpenResult opened =
-            OpenQVWFile(QString::fromStdString(labelsAddressFile(config_)), addresses);
-        if (!opened.ok || !addresses.SetQuery(QStringLiteral("!ISDEL")))
-            throw std::runtime_error("cannot open the address file");
-        output::TRPDevice device(std::make_unique<output::TFixedPrinterCatalog>());
-        device.SelectPrinterByName(output::TRPDevice::PdfPrinterName());
-        output::TScriptedOutputDialogs dialogs;
-        dialogs.pdfFileNames.push_back(pdf);
+        MailRunPlace place(labelsAddressFile(config_), pdf);
         labels::TBatchLabelHost host;
         host.onPreview = [this](QIODevice& pages) {
             pages.seek(0);
             previewBytes_ = pages.readAll();
         };
-        const labels::TLabelRunContext context{addresses, env, dialogs, host, {}, &device, kPixelsPerInch};
+        const labels::TLabelRunContext context{place.addresses, place.env,     place.dialogs, host,
+                                               {},              &place.device, kPixelsPerInch};
         labels::TLabelRunOptions options;
         options.preview = preview;
-        labels::TLabelRunResult result = labels::TLabelRun(context).Run(sheet5160(), design_, options);
+        const labels::TLabelRunResult result = labels::TLabelRun(context).Run(sheet5160(), design_, options);
         if (result.outcome != output::TPrintOutcome::poCompleted || result.counts.labels != int(config_.labels))
             throw std::runtime_error("the label run did not complete: " + result.message.toStdString() + " " +
-                                     dialogs.errors.join(u' ').toStdString() +
-                                     dialogs.notices.join(u' ').toStdString());
-        return result;
+                                     place.Said());
+        return result.counts.pages;
     }
 
     const QByteArray& previewBytes() const { return previewBytes_; }
@@ -105,22 +65,9 @@ std::vector<PhaseResult> runLabelsSide(const LabelsBenchConfig& config)
 {
     const OffscreenApplication application;
     LabelJob job(config, writeDesign(config));
-    const QString pdf = QString::fromStdString(config.folder) + QStringLiteral("/ours.pdf");
-
-    std::vector<PhaseResult> log;
-    PhaseClock clock(log);
-    clock.run(kPhasePdf, [&] { return job.run(false, pdf).counts.pages; });
-    clock.run(kPhasePreview, [&] { return job.run(true, QString()).counts.pages; });
-    clock.run(kPhaseTexts, [&] {
-        TextHash hash;
-        const std::vector<output::TPage> pages = output::ReadPageStream(job.previewBytes());
-        for (std::size_t page = 0; page < pages.size(); ++page)
-            for (const output::TPageOp& op : pages[page].ops)
-                if (const auto* text = std::get_if<output::TTextOp>(&op))
-                    hash.add(static_cast<int>(page) + 1, text->text.toStdString());
-        return hash.value();
-    });
-    return log;
+    return runOurMailSide(config.folder, kPhasePdf,
+                          [&job](bool preview, const QString& pdf) { return job.run(preview, pdf); },
+                          job.previewBytes());
 }
 
 } // namespace quorvel::bench

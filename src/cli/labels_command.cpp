@@ -7,6 +7,7 @@
 #include "cli/console_output_dialogs.h"
 #include "cli/label_tables.h"
 #include "cli/position_list.h"
+#include "cli/print_device.h"
 #include "cli/table_access.h"
 #include "cli/usage_text.h"
 #include "labels/batch_label_host.h"
@@ -20,9 +21,6 @@
 #include "store/settings.h"
 #include "xbase/apollo.h"
 #include "xbase/apollo_env.h"
-
-#include <QDir>
-#include <QFileInfo>
 
 #include <cstdio>
 #include <memory>
@@ -137,23 +135,7 @@ std::optional<labels::TLabelLayout> findLayout(const std::string& home, const QS
 // the system's default printer; nothing after reporting why.
 std::unique_ptr<output::TRPDevice> chooseDevice(const ParsedArguments& args)
 {
-    if (args.given("--pdf")) {
-        // No need to ask the system about its printers for a file.
-        auto device = std::make_unique<output::TRPDevice>(std::make_unique<output::TFixedPrinterCatalog>());
-        device->SelectPrinterByName(output::TRPDevice::PdfPrinterName());
-        return device;
-    }
-    auto device = std::make_unique<output::TRPDevice>();
-    if (args.given("--printer")) {
-        if (!device->SelectPrinterByName(qtext(args.value("--printer"))) || device->IsPdfPrinter()) {
-            failWith("no printer's name contains \"" + args.value("--printer") + "\"");
-            return nullptr;
-        }
-    } else if (device->IsPdfPrinter()) {
-        failWith("there is no printer to print on; give --pdf OUT to make a PDF file");
-        return nullptr;
-    }
-    return device;
+    return args.given("--pdf") ? pdfDevice() : systemPrinterDevice(args.value("--printer"));
 }
 
 int reportResult(const labels::TLabelRunResult& result, const TConsoleOutputDialogs& dialogs)
@@ -197,9 +179,7 @@ int run(const Invocation& inv)
     const std::unique_ptr<output::TRPDevice> device = chooseDevice(args);
     if (!device)
         return kFailed;
-    const QString pdfFile =
-        args.given("--pdf") ? QDir::cleanPath(QFileInfo(qtext(args.value("--pdf"))).absoluteFilePath()) : QString();
-    TConsoleOutputDialogs dialogs(pdfFile);
+    TConsoleOutputDialogs dialogs(pdfOutputPath(args));
     labels::TBatchLabelHost host;
     const labels::TLabelRunContext context{
         addresses, env, dialogs, host, home.path(u"PRESORT.PSL"), device.get(), kPixelsPerInch};

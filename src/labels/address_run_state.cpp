@@ -1,5 +1,6 @@
 #include "labels/address_run_state.h"
 
+#include "output/output_dialogs.h"
 #include "store/address_dataset.h"
 #include "store/query_selection.h"
 #include "xbase/apollo_env.h"
@@ -10,6 +11,7 @@ TAddressRunState::TAddressRunState(quorvel::TAddressDataset& addresses, xbase::T
     : addresses_(addresses), env_(env), record_(addresses.RecNo()), query_(addresses.Query()),
       order_(addresses.Order()), exact_(env.sx_GetExact()), extraFields_(addresses.extraFieldsVisible())
 {
+    addresses_.DisableControls();
     addresses_.SetExtraFields(true);
 }
 
@@ -21,6 +23,7 @@ TAddressRunState::~TAddressRunState()
     if (record_ != 0)
         addresses_.GoTo(record_);
     addresses_.SetExtraFields(extraFields_);
+    addresses_.EnableControls();
 }
 
 bool SelectRecords(quorvel::TAddressDataset& addresses, TRecordChoice choice, std::uint32_t currentRecord)
@@ -40,6 +43,18 @@ bool GoToStartRecord(quorvel::TAddressDataset& addresses, bool fromCurrent, std:
         return true;
     addresses.First();
     return !fromCurrent;
+}
+
+std::optional<TRunRefusal> SelectAndStart(quorvel::TAddressDataset& addresses, output::TOutputDialogs& dialogs,
+                                               TRecordChoice choice, bool fromCurrent, std::uint32_t record)
+{
+    if (!SelectRecords(addresses, choice, record))
+        return TRunRefusal{addresses.lastError(), true};
+    if (addresses.IsEmpty())
+        return TRunRefusal{messages::noRecordsSelected(), false};
+    if (!GoToStartRecord(addresses, fromCurrent, record))
+        dialogs.ShowInformation(messages::recordOutOfRange());
+    return std::nullopt;
 }
 
 } // namespace labels

@@ -1,11 +1,15 @@
 #pragma once
 
 #include "labels/label_run_options.h"
+#include "labels/run_refusal.h"
 
 #include <QString>
 
 #include <cstdint>
 
+namespace output {
+class TOutputDialogs;
+}
 namespace quorvel {
 class TAddressDataset;
 }
@@ -15,10 +19,13 @@ class TApolloEnv;
 
 namespace labels {
 
-// What a label run changes on the address file, put back when the run ends
-// however it ends: the query, the order and the current record, the
-// engine's key comparison (a presorted run makes it inexact) and the name
-// and city lines (on while the run prints, so that designs can show them).
+// What a label or envelope run changes on the address file, put back when
+// the run ends however it ends: the query, the order and the current
+// record, the engine's key comparison (a presorted run makes it inexact)
+// and the name and city lines (on while the run prints, so that designs can
+// show them). The bound controls are suspended meanwhile, so that the
+// window does not follow every record the run walks through; they catch up
+// with the restored record at the end.
 class TAddressRunState {
 public:
     TAddressRunState(quorvel::TAddressDataset& addresses, xbase::TApolloEnv& env);
@@ -47,5 +54,13 @@ bool SelectRecords(quorvel::TAddressDataset& addresses, TRecordChoice choice, st
 // asked to start there, else the first. False when the remembered record is
 // outside the selection; the cursor then stands on the first record.
 bool GoToStartRecord(quorvel::TAddressDataset& addresses, bool fromCurrent, std::uint32_t record);
+
+// The record choice and start of a label or envelope run: selects the
+// records and puts the cursor on the first to print. Refused when the query
+// cannot be set (an error) or selects nothing. A remembered record
+// outside the selection is not an obstacle: the user is told so ("Current
+// record is out of range...") and the run starts at the first record.
+std::optional<TRunRefusal> SelectAndStart(quorvel::TAddressDataset& addresses, output::TOutputDialogs& dialogs,
+                                               TRecordChoice choice, bool fromCurrent, std::uint32_t record);
 
 } // namespace labels

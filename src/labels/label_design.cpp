@@ -5,7 +5,10 @@
 
 namespace labels {
 
-TLabelDesign::TLabelDesign(int pixelsPerInch) : owner_(pixelsPerInch), objects_(design::TGClassSet::LabelSurface())
+TLabelDesign::TLabelDesign(int pixelsPerInch) : TLabelDesign(pixelsPerInch, design::TGClassSet::LabelSurface()) {}
+
+TLabelDesign::TLabelDesign(int pixelsPerInch, const design::TGClassSet& classes)
+    : owner_(pixelsPerInch), objects_(classes)
 {
     context_.Printing = true;
 }

@@ -8,15 +8,21 @@
 
 #include <QString>
 
+namespace design {
+class TGClassSet;
+}
+
 namespace labels {
 
-// A label layout's design objects read from its design file for one run,
-// without a window: they always show the record's values, never the
-// placeholders of the designer.
+// A layout's design objects read from its design file for one run, without
+// a window: they always show the record's values, never the placeholders of
+// the designer. Envelope runs read their designs through it too, with the
+// classes an envelope surface takes.
 class TLabelDesign : public TLabelObjects {
 public:
     // Designs are measured in pixels of the screen they were made on.
     explicit TLabelDesign(int pixelsPerInch = 96);
+    TLabelDesign(int pixelsPerInch, const design::TGClassSet& classes);
 
     // Reads the design file in place of any objects read before. A damaged
     // file gives the reader's message and leaves no objects.

@@ -6,11 +6,11 @@
 #include "labels/label_paper.h"
 #include "labels/presort_list.h"
 #include "labels/presort_passes.h"
+#include "labels/run_refusal.h"
 #include "output/output_dialogs.h"
 #include "store/address_dataset.h"
 #include "xbase/apollo_env.h"
 
-#include <QFileInfo>
 
 namespace labels {
 
@@ -36,8 +36,10 @@ TLabelRunResult TLabelRun::Run(const TLabelGeometry& geometry, const QString& de
         return result_;
     }
     TLabelDesign design(context_.pixelsPerInch);
-    if (!LoadDesign(design, designFile))
+    if (const auto refused = LoadRunDesign(design, designFile, messages::designFileRemoved())) {
+        Refuse(refused->message, refused->error);
         return result_;
+    }
     const TAddressRunState state(context_.addresses, context_.env);
     if (!SelectAndStart(options, state.RememberedRecord()))
         return result_;
@@ -51,32 +53,15 @@ TLabelRunResult TLabelRun::Run(const TLabelGeometry& geometry, const QString& de
 bool TLabelRun::Refuse(const QString& message, bool asError)
 {
     result_.message = message;
-    if (asError)
-        context_.dialogs.ShowError(message);
-    else
-        context_.dialogs.ShowInformation(message);
+    TRunRefusal{message, asError}.Tell(context_.dialogs);
     return false;
-}
-
-bool TLabelRun::LoadDesign(TLabelDesign& design, const QString& path)
-{
-    if (path.isEmpty() || !QFileInfo(path).isFile())
-        return Refuse(messages::designFileRemoved());
-    const design::TGFilerStatus loaded = design.Load(path);
-    // Blank labels from a design that did not read would waste the sheets.
-    return loaded ? true : Refuse(loaded.Message(), true);
 }
 
 bool TLabelRun::SelectAndStart(const TLabelRunOptions& options, std::uint32_t record)
 {
-    quorvel::TAddressDataset& addresses = context_.addresses;
-    if (!SelectRecords(addresses, options.records, record))
-        return Refuse(addresses.lastError(), true);
-    if (addresses.IsEmpty())
-        return Refuse(messages::noRecordsSelected());
-    if (!GoToStartRecord(addresses, options.startFromCurrent, record))
-        context_.dialogs.ShowInformation(messages::recordOutOfRange());
-    return true;
+    const std::optional<TRunRefusal> refused =
+        labels::SelectAndStart(context_.addresses, context_.dialogs, options.records, options.startFromCurrent, record);
+    return refused ? Refuse(refused->message, refused->error) : true;
 }
 
 // The presort writes the list that the run then follows, in ZIP order.

@@ -79,7 +79,6 @@ public:
 
 private:
     bool Refuse(const QString& message, bool asError = false);
-    bool LoadDesign(TLabelDesign& design, const QString& path);
     bool SelectAndStart(const TLabelRunOptions& options, std::uint32_t record);
     bool PreparePresort(QStringList& lines);
     void PrintJob(const TLabelGeometry& geometry, TLabelDesign& design, const TLabelRunOptions& options,

@@ -136,7 +136,7 @@ QString TPrintStatus::EndingFormat() const
     switch (outcome_) {
     case TPrintOutcome::poCanceled: return preview_ ? texts_.previewCanceled : texts_.printCanceled;
     case TPrintOutcome::poFailed: return QStringLiteral("\r") + LiteralFormat(failure_);
-    case TPrintOutcome::poStopped: return QStringLiteral("\rPreview Stopped at page %p!");
+    case TPrintOutcome::poStopped: return texts_.previewStopped;
     case TPrintOutcome::poCompleted: return preview_ ? texts_.previewCompleted : texts_.printCompleted;
     case TPrintOutcome::poNotRun:
     case TPrintOutcome::poRunning: break;
@@ -160,7 +160,7 @@ void TPrintStatus::CancelButtonClick()
         return;
     if (preview_)
         stopped_ = true;
-    else if (Dialogs().AskQuestion(texts_.cancelQuestion, texts_.cancelCaption))
+    else if (texts_.cancelQuestion.isEmpty() || Dialogs().AskQuestion(texts_.cancelQuestion, texts_.cancelCaption))
         Report().AbortJob();
 }
 
@@ -186,6 +186,13 @@ QString TPrintStatus::ButtonText() const
     if (Ended())
         return QStringLiteral("Ok");
     return preview_ ? QStringLiteral("Stop") : QStringLiteral("Cancel");
+}
+
+bool TPrintStatus::ClosesItself() const
+{
+    if (texts_.closesWhenEnded)
+        return Ended() && outcome_ != TPrintOutcome::poFailed;
+    return ShowsPreview() && texts_.previewCompleted.isEmpty();
 }
 
 bool TPrintStatus::ShowsPreview() const

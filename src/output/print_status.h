@@ -20,12 +20,18 @@ struct TPrintJobTexts {
     QString printCompleted;  // "\rLabel Print Completed!"
     QString printCanceled;   // "\rLabel Print Canceled!"
     QString previewCanceled; // "\rLabel Preview Canceled!"
-    QString cancelQuestion;  // "Cancel Label Printing?"
+    // "Cancel Label Printing?"; empty: Cancel abandons the job at once.
+    QString cancelQuestion;
     // What a finished preview says ("\rPreview Ready!"); the window then
     // waits for Ok before the preview form opens, also after a stop. Empty:
     // the last page's status stays and the window closes by itself.
     QString previewCompleted;
+    // What a preview the user stopped says.
+    QString previewStopped = QStringLiteral("\rPreview Stopped at page %p!");
     QString cancelCaption = QStringLiteral("CANCEL");
+    // The window closes itself however the job ended, printing too; only an
+    // error's message stays until Ok, so that it is read.
+    bool closesWhenEnded = false;
 };
 
 enum class TPrintOutcome {
@@ -80,8 +86,8 @@ public:
     bool EndRequested() const;
 
     // The Cancel or Stop button while the job runs: a preview stops after
-    // the current item; printing asks the job's cancel question and on Yes
-    // abandons the document.
+    // the current item; printing asks the job's cancel question, when it has
+    // one, and on Yes abandons the document.
     void CancelButtonClick();
     // The window is being closed while the job runs: printing asks as Cancel
     // does, a preview is abandoned.
@@ -98,7 +104,7 @@ public:
     QString StatusText() const { return Report().StatusCaption(); }
     // A finished or stopped preview goes straight on to the preview form.
     bool ShowsPreview() const;
-    bool ClosesItself() const { return ShowsPreview() && texts_.previewCompleted.isEmpty(); }
+    bool ClosesItself() const;
     int Pages() const { return Report().CurrentPage(); }
     // The recorded pages of a preview.
     QBuffer& PreviewStream() { return stream_; }

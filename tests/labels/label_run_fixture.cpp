@@ -1,10 +1,6 @@
 #include "label_run_fixture.h"
 
-#include "design/file/label_object_filer.h"
-#include "design/model/class_set.h"
-#include "design/model/data_label.h"
-#include "design/model/design_owner.h"
-#include "design/model/surface_objects.h"
+#include "design/last_name_design.h"
 #include "output/output_test_support.h"
 #include "xbase/apollo_env.h"
 
@@ -65,18 +61,8 @@ void LabelRunTest::AddRecords(int count, const std::vector<const char*>& zips)
 
 QString LabelRunTest::WriteDesign(const char* name)
 {
-    design::TGDesignOwner owner(96);
-    design::TGSurfaceObjects surface(design::TGClassSet::LabelSurface());
-    auto field = std::make_unique<design::TGPDLabel>(owner);
-    field->SetBounds(4, 4, 60, 14);
-    design::TGFont font;
-    font.Name = QStringLiteral("Arial");
-    font.Height = design::TGFont::HeightForPoints(7, 96);
-    field->SetFont(font);
-    field->BindField(QStringLiteral("LNAME"), QStringLiteral("Last Name"));
-    surface.Add(std::move(field));
     const QString file = quorvel::store_tests::qs(dir.file(name));
-    EXPECT_TRUE(design::TGLabelObjectFiler().SaveSurface(surface, file).IsOk());
+    EXPECT_TRUE(design_testing::WriteLastNameDesign(file, design::TGClassSet::LabelSurface(), QRect(4, 4, 60, 14), 7));
     return file;
 }
 

@@ -142,6 +142,45 @@ TEST_F(PrintStatusTest, APreviewWithItsOwnEndingTextWaitsForOk)
     }
 }
 
+// A job without a cancel question is abandoned at the first press of
+// Cancel; one whose window closes however it ends keeps it open only for an
+// error, whose message must be read.
+TEST_F(PrintStatusTest, AJobWithoutCancelQuestionAndClosingWindow)
+{
+    TPrintJobTexts texts = SampleJobTexts();
+    texts.cancelQuestion.clear();
+    texts.previewStopped = QStringLiteral("\rPreview Stopped!");
+    texts.closesWhenEnded = true;
+    struct Case {
+        const char* name;
+        bool preview;
+        Action action;
+        TPrintOutcome outcome;
+        const char* status;
+        bool closes;
+    };
+    const Case cases[] = {
+        {"print completed", false, Action::None, TPrintOutcome::poCompleted, "\rJob Print Completed!", true},
+        {"print cancelled without a question", false, Action::Button, TPrintOutcome::poCanceled,
+         "\rJob Print Canceled!", true},
+        {"preview stopped", true, Action::Button, TPrintOutcome::poStopped, "\rPreview Stopped!", true},
+        {"print failed", false, Action::Error, TPrintOutcome::poFailed, "\rThe disk is 100% full.", false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        dialogs = {};
+        const QString pdf = c.preview ? QString() : PdfFile();
+        TPrintStatus status(c.preview, texts);
+        RunJob(status, c.action);
+        EXPECT_EQ(status.Outcome(), c.outcome);
+        EXPECT_EQ(status.StatusText(), QString::fromLatin1(c.status));
+        EXPECT_EQ(status.ClosesItself(), c.closes);
+        EXPECT_TRUE(dialogs.questions.isEmpty());
+        if (!pdf.isEmpty())
+            QFile::remove(pdf);
+    }
+}
+
 TEST_F(PrintStatusTest, PrintingWithoutAnyPrinterFails)
 {
     TRPDevice none(std::make_unique<TFixedPrinterCatalog>(), false);
