@@ -98,7 +98,13 @@ void TGBasePanel::SetZoom(float factor)
         return;
     zooming_ = true;
     const float current = zoom_ == 0.0f ? 1.0f : zoom_;
-    resize(surface::Zoomed(size(), factor / current));
+    // Each size is worked out from the size at 100 %, not from the last
+    // zoomed one: rounding step after step would leave the surface a pixel
+    // off its envelope or label after zooming out and back in. A size set
+    // from outside since the last zoom is the new one at 100 %.
+    if (size() != surface::Zoomed(actualSize_, current))
+        actualSize_ = current == 1.0f ? size() : surface::Zoomed(size(), 1.0f / current);
+    resize(surface::Zoomed(actualSize_, factor));
     zoom_ = factor;
     objects_.SetZoomOfAll(factor);
     handle_->Refit();

@@ -209,6 +209,7 @@ private:
     bool zooming_ = false;
     bool refitPosted_ = false;
     float zoom_ = 1.0f;
+    QSize actualSize_; // the surface at 100 %
     TGRubberBand band_;
     TGPasteTimer pasteTimer_;
     std::optional<QRect> frameFeedback_;

@@ -2,6 +2,7 @@
 // tools, sizes and zoom, the default font, both overlays on the screen, and
 // Save into ENVELOPE.DBF and the design file.
 #include "design/model/base_label.h"
+#include "design/model/class_set.h"
 #include "design/model/data_label.h"
 #include "design/model/postnet.h"
 #include "envelopes/envelope_layouts.h"
@@ -157,12 +158,21 @@ TEST_F(EnvelopeDesignTest, ATinyTextDragKeepsFiftyByFifteenAndOpensNoDialog)
 {
     Open();
     ModalWatch watch;
+    // The object as placed, when the surface reports the change: later its
+    // own text layout raises the height to a line, as on every surface.
+    QRect placed;
+    QObject::connect(&Panel(), &design::TGBasePanel::LabelChangedEvent, [this, &placed] {
+        const design::TGGraphicControl* object = Panel().Objects().At(0);
+        if (placed.isNull())
+            placed = QRect(object->Left(), object->Top(), object->Width(), object->Height());
+    });
     design::TGGraphicControl* text = Draw("DrawLabelButton", QPoint(100, 100), QPoint(103, 103));
     ASSERT_NE(text, nullptr);
     EXPECT_EQ(text->ClassName(), QByteArrayLiteral("TGPLabel"));
-    EXPECT_EQ(QRect(text->Left(), text->Top(), text->Width(), text->Height()), QRect(100, 100, 50, 15));
+    EXPECT_EQ(placed, QRect(100, 100, 50, 15));
     EXPECT_EQ(dynamic_cast<design::TGBaseLabel*>(text)->Caption(), QStringLiteral("<text>"));
     QTest::qWait(20);
+    EXPECT_EQ(text->Width(), 50) << "not fitted to its text";
     EXPECT_TRUE(watch.Titles().isEmpty()) << watch.Titles().join(u',').toStdString();
     EXPECT_TRUE(screen->Changed());
 }
@@ -195,20 +205,27 @@ TEST_F(EnvelopeDesignTest, EachToolSetsItsStateAndPlacesItsObjectAsDrawn)
         const Case& c = cases[i];
         ASSERT_STREQ(tools[i].buttonName, c.button);
         Panel().ClearObjects();
-        const QRect drawn(20 + 0, 30, 120, 60);
-        design::TGGraphicControl* placed = Draw(c.button, drawn.topLeft(), drawn.bottomRight());
+        QTest::mouseClick(Toggle(c.button), Qt::LeftButton);
         EXPECT_EQ(Panel().PanelState(), tools[i].state) << c.button;
         EXPECT_EQ(Toggle(c.button)->toolTip(), QString::fromLatin1(tools[i].hint));
+        EXPECT_EQ(Panel().Pointing(), c.className.isEmpty()) << c.button;
+        if (!c.className.isEmpty()) {
+            EXPECT_EQ(Panel().cursor().shape(), Qt::CrossCursor) << c.button;
+        }
+        const QRect drawn(20, 30, 120, 60);
+        design::TGGraphicControl* placed = Draw(c.button, drawn.topLeft(), drawn.topLeft() + QPoint(120, 60));
         if (c.className.isEmpty()) {
             EXPECT_EQ(placed, nullptr);
-            EXPECT_FALSE(Panel().testAttribute(Qt::WA_SetCursor) && Panel().cursor().shape() == Qt::CrossCursor);
             continue;
         }
-        EXPECT_EQ(Panel().cursor().shape(), Qt::CrossCursor) << c.button;
         ASSERT_NE(placed, nullptr) << c.button;
         EXPECT_EQ(placed->ClassName(), c.className) << c.button;
-        if (c.className != "TGFIMBarCode") // the mark keeps its own square size
-            EXPECT_EQ(QRect(placed->Left(), placed->Top(), placed->Width(), placed->Height()), drawn) << c.button;
+        EXPECT_EQ(QPoint(placed->Left(), placed->Top()), drawn.topLeft()) << c.button;
+        // Text keeps the width drawn (its height follows its own layout);
+        // the barcodes take the size of their bars.
+        if (c.className != "TGFIMBarCode" && c.className != "TGPostNetBarCode") {
+            EXPECT_EQ(placed->Width(), drawn.width()) << c.button;
+        }
     }
     EXPECT_TRUE(watch.Titles().isEmpty()) << watch.Titles().join(u',').toStdString();
 }
@@ -259,8 +276,9 @@ TEST_F(EnvelopeDesignTest, ChangeSizeResizesAtActualSizeAndPullsObjectsIn)
         QStringLiteral("Envelope #10 4 1/8 x 9 1/2 inches"));
     EXPECT_EQ(Panel().size(), QSize(821, 356));
     EXPECT_EQ(Panel().Zoom(), 0.9f);
-    EXPECT_LE(text->Left() + text->Width(), Panel().width());
-    EXPECT_LE(text->Top() + text->Height(), Panel().height());
+    // Pulled back until its corner is on the envelope again.
+    EXPECT_LT(text->Left(), Panel().width());
+    EXPECT_LT(text->Top(), Panel().height());
     EXPECT_TRUE(screen->Changed());
 }
 
