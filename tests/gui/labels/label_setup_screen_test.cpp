@@ -31,7 +31,6 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QTableWidget>
 
 namespace labels_gui {
 namespace {
@@ -84,21 +83,11 @@ protected:
         clickButton(&screen, button);
     }
 
-    static QStringList Rows(TLabelSetupScreen& screen)
-    {
-        auto* grid = child<QTableWidget>(&screen, "LayoutGrid");
-        QStringList rows;
-        for (int row = 0; row < grid->rowCount(); ++row)
-            rows.append(grid->item(row, 0)->text() + u'|' + grid->item(row, 1)->text());
-        return rows;
-    }
+    static QStringList Rows(TLabelSetupScreen& screen) { return GridRows(&screen, "LayoutGrid"); }
 
     static void Highlight(TLabelSetupScreen& screen, const QString& description)
     {
-        auto* grid = child<QTableWidget>(&screen, "LayoutGrid");
-        const auto found = grid->findItems(description, Qt::MatchExactly);
-        ASSERT_FALSE(found.isEmpty()) << description.toStdString();
-        grid->setCurrentCell(found.first()->row(), 0);
+        HighlightRow(&screen, "LayoutGrid", description);
     }
 
     QStringList DesignFiles() const

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -27,6 +28,11 @@ void clickButton(QWidget* window, const char* objectName);
 // Clicks a check box or radio button on its box: a click beyond its text
 // misses it, as it would miss for a user.
 void clickToggle(QAbstractButton* button);
+
+// The rows of a window's grid, each row's cells joined by '|'.
+QStringList GridRows(QWidget* window, const char* gridName);
+// Makes the grid row whose first cell reads `text` the current one.
+void HighlightRow(QWidget* window, const char* gridName, const QString& text);
 
 template <typename T> T* child(QWidget* window, const char* objectName)
 {
