@@ -1,14 +1,17 @@
 #pragma once
 
 #include "cli/arguments.h"
+#include "store/address_dataset.h"
+#include "store/home_folder.h"
+#include "store/settings.h"
+#include "xbase/apollo.h"
+#include "xbase/apollo_env.h"
 
 #include <string>
 
 namespace quorvel {
-class TAddressDataset;
 class TFilterState;
-class TSettings;
-} // namespace quorvel
+}
 
 namespace quorvel::cli {
 
@@ -45,5 +48,25 @@ enum class TSelection {
 // the command has that option, and the query of the selection options. A
 // selection that matches no record selects nothing, never every record.
 TSelection openSelectedAddresses(TAddressDataset& addresses, const ParsedArguments& args, const TSettings& settings);
+
+// The address file a mailing command works on, with what it takes: the
+// home folder, its settings (the tag id, and what else the command reads)
+// and an engine of its own.
+class TCommandAddresses {
+public:
+    explicit TCommandAddresses(const std::string& homeFolder)
+        : home(QString::fromStdString(homeFolder)), settings(home.iniPath())
+    {
+    }
+
+    // openSelectedAddresses on this command's arguments.
+    TSelection Open(const ParsedArguments& args) { return openSelectedAddresses(addresses, args, settings); }
+
+    const THomeFolder home;
+    const TSettings settings;
+    xbase::TApolloEnv env;
+    xbase::TApollo engine{env};
+    TAddressDataset addresses{engine};
+};
 
 } // namespace quorvel::cli

@@ -17,6 +17,24 @@ bool openLabelTable(TDataset& table, const std::string& home, const LabelTableOp
     return opened.ok;
 }
 
+bool openNamedLayout(TDataset& table, const std::string& home, const LabelTableOpener& open,
+                     const LayoutFinder& find, const QString& name, const std::string& noun, const std::string& hint)
+{
+    if (!openLabelTable(table, home, open))
+        return false;
+    if (find(table, name))
+        return true;
+    failWith("no " + noun + " is named \"" + name.toStdString() + "\"" + (hint.empty() ? "" : " " + hint));
+    return false;
+}
+
+int failedPrintRun(bool started, bool said, const QString& message, const std::string& fallback)
+{
+    if (!started && said)
+        return kFailed;
+    return failWith(message.isEmpty() ? fallback : message.toStdString());
+}
+
 void warn(const QString& message) { std::fprintf(stderr, "quorvel-cli: warning: %s\n", message.toUtf8().constData()); }
 
 int failWithResult(const TTableResult& result)

@@ -23,6 +23,20 @@ using LabelTableOpener = std::function<TTableResult(TDataset&, const QString& sy
 // it could not be opened.
 bool openLabelTable(TDataset& table, const std::string& home, const LabelTableOpener& open);
 
+using LayoutFinder = std::function<bool(TDataset&, const QString& name)>;
+
+// Opens the layout table as openLabelTable does and goes to the layout
+// named (any case); false after reporting why: "no NOUN is named "NAME""
+// and the hint, when given.
+bool openNamedLayout(TDataset& table, const std::string& home, const LabelTableOpener& open,
+                     const LayoutFinder& find, const QString& name, const std::string& noun,
+                     const std::string& hint = {});
+
+// How a print command ends whose run did not complete: nothing more when
+// the run did not start and has told why already (`said`), else the run's
+// message, or `fallback` when it has none. kFailed.
+int failedPrintRun(bool started, bool said, const QString& message, const std::string& fallback);
+
 // The home folder's sysdata folder.
 QString sysdataFolder(const std::string& home);
 

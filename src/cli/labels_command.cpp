@@ -119,12 +119,9 @@ std::optional<labels::TLabelLayout> findLayout(const std::string& home, const QS
 {
     xbase::TApollo engine;
     TDataset table(engine);
-    if (!openLabelTable(table, home, labels::OpenLabelLayoutTable))
+    if (!openNamedLayout(table, home, labels::OpenLabelLayoutTable, labels::FindLabelLayout, name, "label layout",
+                         "(label-layouts lists them)"))
         return std::nullopt;
-    if (!labels::FindLabelLayout(table, name)) {
-        failWith("no label layout is named \"" + utf8(name) + "\" (label-layouts lists them)");
-        return std::nullopt;
-    }
     const labels::TLayoutRead read = labels::ReadCurrentLayout(table);
     if (!read.layout)
         failWith(utf8(read.message));
@@ -145,10 +142,8 @@ int reportResult(const labels::TLabelRunResult& result, const TConsoleOutputDial
                     result.counts.pages);
         return kOk;
     }
-    // The run has told why it did not start; a failed job has not.
-    if (result.outcome != output::TPrintOutcome::poNotRun || !dialogs.Said())
-        return failWith(result.message.isEmpty() ? "the labels were not printed" : utf8(result.message));
-    return kFailed;
+    return failedPrintRun(result.outcome != output::TPrintOutcome::poNotRun, dialogs.Said(), result.message,
+                          "the labels were not printed");
 }
 
 int run(const Invocation& inv)
@@ -168,13 +163,9 @@ int run(const Invocation& inv)
     if (const std::string problem = positionMask(typed, layout->stock.geometry, options.mask); !problem.empty())
         return badUsage(kUsage, problem);
 
-    const THomeFolder home(qtext(inv.home));
-    const TSettings settings(home.iniPath());
-    xbase::TApolloEnv env;
-    xbase::TApollo engine(env);
-    TAddressDataset addresses(engine);
+    TCommandAddresses file(inv.home);
     // An empty selection is the run's to refuse, with the window's message.
-    if (openSelectedAddresses(addresses, args, settings) == TSelection::Failed)
+    if (file.Open(args) == TSelection::Failed)
         return kFailed;
     const std::unique_ptr<output::TRPDevice> device = chooseDevice(args);
     if (!device)
@@ -182,7 +173,7 @@ int run(const Invocation& inv)
     TConsoleOutputDialogs dialogs(pdfOutputPath(args));
     labels::TBatchLabelHost host;
     const labels::TLabelRunContext context{
-        addresses, env, dialogs, host, home.path(u"PRESORT.PSL"), device.get(), kPixelsPerInch};
+        file.addresses, file.env, dialogs, host, file.home.path(u"PRESORT.PSL"), device.get(), kPixelsPerInch};
     const QString design = labels::LabelDesignPath(sysdataFolder(inv.home), layout->designFile);
     return reportResult(labels::TLabelRun(context).Run(layout->stock.geometry, design, options), dialogs);
 }

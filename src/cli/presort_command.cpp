@@ -59,12 +59,9 @@ int run(const Invocation& inv)
     const ParsedArguments& args = inv.args;
     if (const std::string problem = selectionUsageProblem(args); !problem.empty())
         return badUsage(kUsage, problem);
-    const THomeFolder home(QString::fromStdString(inv.home));
-    const TSettings settings(home.iniPath());
-    xbase::TApolloEnv env;
-    xbase::TApollo engine(env);
-    TAddressDataset addresses(engine);
-    const TSelection selection = openSelectedAddresses(addresses, args, settings);
+    TCommandAddresses file(inv.home);
+    TAddressDataset& addresses = file.addresses;
+    const TSelection selection = file.Open(args);
     if (selection == TSelection::Failed)
         return kFailed;
     // An empty selection still writes its list, empty, never leaving an

@@ -75,12 +75,9 @@ int run(const Invocation& inv)
     if (digits == 0)
         return badUsage(kUsage, "--digits takes 3 or 5");
 
-    const THomeFolder home(qtext(inv.home));
-    const TSettings settings(home.iniPath());
-    xbase::TApolloEnv env;
-    xbase::TApollo engine(env);
-    TAddressDataset addresses(engine);
-    switch (openSelectedAddresses(addresses, args, settings)) {
+    TCommandAddresses file(inv.home);
+    TAddressDataset& addresses = file.addresses;
+    switch (file.Open(args)) {
     case TSelection::Failed: return kFailed;
     case TSelection::SelectsNothing: std::fputs(kSelectsNothingNote, stderr); return kOk;
     case TSelection::Selected: break;

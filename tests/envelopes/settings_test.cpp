@@ -103,6 +103,15 @@ TEST_F(EnvelopeSettings, WhatWasSavedIsSelectedAgainOnAFreshDevice)
     EXPECT_EQ(fresh->CurrentBinIndex(), 1);
     EXPECT_EQ(fresh->Paper().name(), QStringLiteral("A5"));
     EXPECT_EQ(fresh->Orientation(), QPageLayout::Landscape);
+
+    // The PDF printer, on an envelope it lists for the run.
+    device->SelectPrinterIndex(1);
+    ASSERT_TRUE(device->ChoosePaper(33, 0, 0));
+    ASSERT_TRUE(SaveEnvelopeSettings(ini, *device, {}).ok);
+    const auto again = output_testing::MakeOfficeDevice();
+    ApplyEnvelopePrinter(ReadEnvelopePrinter(ini), *again);
+    EXPECT_TRUE(again->IsPdfPrinter());
+    EXPECT_TRUE(again->Paper().isEquivalentTo(QPageSize(QPageSize::EnvelopeB4))) << again->Paper().name().toStdString();
 }
 
 TEST_F(EnvelopeSettings, PrinterIsFoundByItsNameBeforeOnInAnyCase)

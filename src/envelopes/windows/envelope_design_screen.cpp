@@ -16,9 +16,20 @@ namespace envelopes {
 
 namespace {
 
-const labels::TDesignScreenKind kEnvelopeScreen { "EnvelopeDesignScreen", "Envelope Design Screen", "Size:",
-    "EnvelopeSizeCaption", "ChangeSizeButton", "Change Size", "EnvelopeDescription", "Envelope",
-    TEnvelopeDesignScreen::kHelpContext, 60, 140 };
+// Zoom goes from 50 % to 150 %.
+const labels::TDesignScreenKind kEnvelopeScreen {
+    .objectName = "EnvelopeDesignScreen",
+    .title = "Envelope Design Screen",
+    .sizeTitle = "Size:",
+    .sizeCaptionName = "EnvelopeSizeCaption",
+    .changeButtonName = "ChangeSizeButton",
+    .changeButtonText = "Change Size",
+    .descriptionName = "EnvelopeDescription",
+    .fontSection = "Envelope",
+    .helpContext = TEnvelopeDesignScreen::kHelpContext,
+    .zoomOutWhileAtLeast = 60,
+    .zoomInWhileAtMost = 140,
+};
 
 std::vector<labels::TDesignToolButton> ToolButtons()
 {
@@ -123,6 +134,7 @@ bool TEnvelopeDesignScreen::KeepLayout(const QString& description)
 {
     layout_.description = description;
     if (layouts_) {
+        // Back on the layout's own row, wherever the table was moved meanwhile.
         if (!isNew_)
             layouts_->GoTo(layoutRow_);
         const quorvel::TTableResult saved = SaveEnvelopeLayout(*layouts_, context_.sysdataFolder, layout_,

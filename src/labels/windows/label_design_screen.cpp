@@ -21,9 +21,19 @@ const QString kNewLabelMessage = QStringLiteral(
 const QString kPostNetTooWide
     = QStringLiteral("This label is not wide enough for a \rpostnet barcode. At least 2.85 inches are needed");
 
-const TDesignScreenKind kLabelScreen { "LabelDesignScreen", "Label Design Screen", "Layout:", "TemplateType",
-    "ChangeLayoutButton", "Change Layout", "LabelSetupDescription", "Label", TLabelDesignScreen::kHelpContext, 50,
-    150 };
+const TDesignScreenKind kLabelScreen {
+    .objectName = "LabelDesignScreen",
+    .title = "Label Design Screen",
+    .sizeTitle = "Layout:",
+    .sizeCaptionName = "TemplateType",
+    .changeButtonName = "ChangeLayoutButton",
+    .changeButtonText = "Change Layout",
+    .descriptionName = "LabelSetupDescription",
+    .fontSection = "Label",
+    .helpContext = TLabelDesignScreen::kHelpContext,
+    .zoomOutWhileAtLeast = 50,
+    .zoomInWhileAtMost = 150,
+};
 
 std::vector<TDesignToolButton> ToolButtons()
 {

@@ -397,5 +397,50 @@ TEST_F(EnvelopeDesignTest, ModifyReadsTheDesignAndCancelWritesNothing)
     EXPECT_EQ(Rows(), 1);
 }
 
+TEST_F(EnvelopeDesignTest, AMissingDesignFileOpensEmptyAndIsSavedUnderANewName)
+{
+    OpenTable();
+    TEnvelopeLayout layout = NewLayout();
+    layout.description = QStringLiteral("Office");
+    layout.designFile = QStringLiteral("BIN00007.E"); // no such file
+    Open(layout, true);
+    Draw("DrawLabelButton", QPoint(100, 100), QPoint(200, 120));
+    Click("SaveButton");
+    ASSERT_TRUE(screen->Saved());
+    layouts->First();
+    Open(envelopes::ReadCurrentEnvelopeLayout(*layouts), false);
+    ASSERT_EQ(Panel().Objects().Count(), 1);
+    ASSERT_TRUE(QFile::remove(envelopes::EnvelopeDesignPath(sysdata(), screen->Layout().designFile)));
+    const QString removed = screen->Layout().designFile;
+
+    layouts->First();
+    Open(envelopes::ReadCurrentEnvelopeLayout(*layouts), false);
+    EXPECT_EQ(Panel().Objects().Count(), 0);
+    EXPECT_TRUE(ui.messages.shown().isEmpty());
+    Draw("DrawLabelButton", QPoint(10, 10), QPoint(60, 30));
+    Click("SaveButton");
+    ASSERT_TRUE(screen->Saved());
+    EXPECT_EQ(Rows(), 1);
+    EXPECT_FALSE(screen->Layout().designFile.isEmpty());
+    EXPECT_TRUE(QFile::exists(envelopes::EnvelopeDesignPath(sysdata(), screen->Layout().designFile)));
+    EXPECT_NE(screen->Layout().designFile, removed);
+}
+
+TEST_F(EnvelopeDesignTest, ADamagedDesignFileIsToldAndNotOpened)
+{
+    TEnvelopeLayout layout = NewLayout();
+    layout.designFile = QStringLiteral("BIN00001.E");
+    QFile damaged(sysdata() + layout.designFile);
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write("\x01TPF0\x08TGPLabel\x08Special1\x04Left\x02");
+    damaged.close();
+    envelopes::TEnvelopeDesignContext context;
+    context.sysdataFolder = sysdata();
+    TEnvelopeDesignScreen designer(context, layout, false);
+    EXPECT_FALSE(designer.LoadDesign());
+    EXPECT_FALSE(ui.messages.lastText().isEmpty());
+    EXPECT_EQ(designer.Panel().Objects().Count(), 0);
+}
+
 } // namespace
 } // namespace labels_gui
