@@ -26,7 +26,7 @@ void DrawFront(QPainter& painter, int w, int h)
 void DrawBack(QPainter& painter, int w, int h)
 {
     painter.drawLine(0, 0, w / 2, h * 3 / 5);
-    painter.drawLine(w / 2, h * 3 / 5, w, 0);
+    painter.drawLine(w / 2, h * 3 / 5, w - 1, 0);
 }
 
 } // namespace

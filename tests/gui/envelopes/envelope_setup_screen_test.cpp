@@ -15,7 +15,9 @@
 #include "main_window_fixture.h"
 #include "output/preview_form.h"
 #include "output/print_status_window.h"
+#include "output/rp_device.h"
 #include "store/dataset.h"
+#include "store/ini_file.h"
 #include "xbase/apollo.h"
 
 #include <QComboBox>
@@ -211,6 +213,27 @@ TEST_F(PrintEnvelopesTest, TheNavigatorMovesTheAddressCursorAndThePictureFollows
         clickButton(&screen, "FirstButton");
         EXPECT_EQ(last->text(), first);
     });
+}
+
+TEST_F(PrintEnvelopesTest, OpeningTakesTheEnvelopePrinterAndPrinterSetupKeepsIt)
+{
+    quorvel::TIniFile ini(main().home().iniPath());
+    ASSERT_TRUE(ini.writeInteger(QStringLiteral("Envelope Printer"), QStringLiteral("Orientation"), 1));
+    WithScreen([&](TQVEnvelopes& screen) {
+        EXPECT_EQ(output::TRPDevice::Shared().Orientation(), QPageLayout::Landscape);
+        // A setup the user cancels keeps nothing.
+        ui.dialogs.setNextPrintAccepted(false);
+        clickButton(&screen, "PrinterSetupButton");
+        EXPECT_FALSE(ini.hasKey(QStringLiteral("Envelope Printer"), QStringLiteral("Printer")));
+        ui.dialogs.setNextPrintAccepted(true);
+        clickButton(&screen, "PrinterSetupButton");
+    });
+    // The printer as the device lists it, "name on port".
+    EXPECT_TRUE(ini.readString(QStringLiteral("Envelope Printer"), QStringLiteral("Printer"))
+                    .startsWith(output::TRPDevice::PdfPrinterName() + QStringLiteral(" on ")));
+    EXPECT_EQ(ini.readInteger(QStringLiteral("Envelope Printer"), QStringLiteral("Orientation"), -1), 1);
+    // The feed is written along with it, as it was.
+    EXPECT_EQ(ini.readInteger(QStringLiteral("Envelope Feed"), QStringLiteral("Position"), -1), 2);
 }
 
 // Many records, so that the job is still running when its button is pressed.
