@@ -303,5 +303,41 @@ TEST_F(EnvelopeRunWindowTest, CancelAbandonsThePrintAtOnceWithoutAQuestion)
     EXPECT_FALSE(QFile::exists(pdf)) << "an abandoned print leaves no half-written file";
 }
 
+TEST_F(EnvelopeRunWindowTest, EnvelopePrintCancelledRunsNothingAndAChangedFeedIsKept)
+{
+    quorvel::TIniFile ini(main().home().iniPath());
+    int previews = 0;
+    WithScreen([&](TQVEnvelopes& screen) {
+        whenModalNamed("TEnvelopePrePrint", [](QWidget* confirm) { clickButton(confirm, "CancelButton"); });
+        QPointer<QTimer> watch = whenModalNamed("TPreviewForm", [&previews](QWidget* form) {
+            ++previews;
+            static_cast<QDialog*>(form)->accept();
+        });
+        clickButton(&screen, "PreviewButton");
+        delete watch.data();
+        EXPECT_EQ(previews, 0);
+        EXPECT_FALSE(ini.hasKey(QStringLiteral("Envelope Feed"), QStringLiteral("Position")));
+
+        clickToggle(child<QRadioButton>(&screen, "rbOnlyThis"));
+        whenModalNamed("TEnvelopePrePrint", [](QWidget* confirm) {
+            whenModalNamed("TEnvelopeFeed", [](QWidget* method) {
+                clickToggle(child<QRadioButton>(method, "rbLeft"));
+                clickToggle(child<QRadioButton>(method, "rbPortrait"));
+                clickButton(method, "OKButton");
+            });
+            clickButton(confirm, "FeedMethodButton");
+            clickButton(confirm, "OKButton");
+        });
+        whenModalNamed("TPreviewForm", [&previews](QWidget* form) {
+            previews += static_cast<output::TPreviewForm*>(form)->FilePreview().PageCount();
+            static_cast<QDialog*>(form)->accept();
+        });
+        clickButton(&screen, "PreviewButton");
+    });
+    EXPECT_EQ(previews, 1) << "only the current record";
+    EXPECT_EQ(ini.readInteger(QStringLiteral("Envelope Feed"), QStringLiteral("Position"), -1), 0);
+    EXPECT_EQ(ini.readInteger(QStringLiteral("Envelope Feed"), QStringLiteral("Orientation"), -1), 0);
+}
+
 } // namespace
 } // namespace labels_gui
