@@ -51,15 +51,7 @@ protected:
     // Opens "Print Envelope", runs the steps on it, and closes it with Ok.
     void WithScreen(const std::function<void(TQVEnvelopes&)>& steps)
     {
-        bool ran = false;
-        whenModalNamed("TQVEnvelopes", [&](QWidget* opened) {
-            auto& screen = *static_cast<TQVEnvelopes*>(opened);
-            steps(screen);
-            ran = true;
-            clickButton(&screen, "OKButton");
-        });
-        trigger("mnuPrintEnvelopes");
-        EXPECT_TRUE(ran);
+        WithWindow<TQVEnvelopes>("TQVEnvelopes", [this] { trigger("mnuPrintEnvelopes"); }, steps);
     }
 
     static QStringList Rows(TQVEnvelopes& screen) { return GridRows(&screen, "EnvelopeSetupGrid"); }
@@ -95,17 +87,13 @@ protected:
         ASSERT_TRUE(saved.ok) << saved.messages.join(u'\n').toStdString();
     }
 
-    // Opens the design screen with the button, runs the steps and leaves
-    // with Save when something changed, else Cancel.
+    // Clicks a button that opens the design screen, runs the steps on the
+    // screen and saves (or cancels when nothing changed).
     static void Design(
         TQVEnvelopes& screen, const char* button, const std::function<void(envelopes::TEnvelopeDesignScreen&)>& steps)
     {
-        whenModalNamed("EnvelopeDesignScreen", [steps](QWidget* opened) {
-            auto& designer = *static_cast<envelopes::TEnvelopeDesignScreen*>(opened);
-            steps(designer);
-            clickButton(&designer, designer.Changed() ? "SaveButton" : "CancelButton");
-        });
-        clickButton(&screen, button);
+        WithDesigner<envelopes::TEnvelopeDesignScreen>(
+            "EnvelopeDesignScreen", [&screen, button] { clickButton(&screen, button); }, steps);
     }
 
     static void Rename(envelopes::TEnvelopeDesignScreen& designer, const QString& name)

@@ -12,6 +12,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <gtest/gtest.h>
 
 namespace labels_gui {
@@ -39,6 +40,34 @@ template <typename T> T* child(QWidget* window, const char* objectName)
     T* found = window->findChild<T*>(QString::fromLatin1(objectName));
     EXPECT_NE(found, nullptr) << objectName;
     return found;
+}
+
+// Opens a window with `open` (a menu item, a button), runs the steps on it
+// once it is up and closes it with Ok; the test fails when it never came.
+template <typename Window>
+void WithWindow(const char* objectName, const std::function<void()>& open, std::function<void(Window&)> steps)
+{
+    auto ran = std::make_shared<bool>(false);
+    whenModalNamed(objectName, [steps, ran](QWidget* opened) {
+        steps(*static_cast<Window*>(opened));
+        *ran = true;
+        clickButton(opened, "OKButton");
+    });
+    open();
+    EXPECT_TRUE(*ran) << objectName;
+}
+
+// Opens a design screen with `open`, runs the steps on it and leaves it
+// with Save once something changed (Save shows only then), else Cancel.
+template <typename Designer>
+void WithDesigner(const char* objectName, const std::function<void()>& open, std::function<void(Designer&)> steps)
+{
+    whenModalNamed(objectName, [steps](QWidget* opened) {
+        auto& designer = *static_cast<Designer*>(opened);
+        steps(designer);
+        clickButton(opened, designer.Changed() ? "SaveButton" : "CancelButton");
+    });
+    open();
 }
 
 // A sysdata folder with a small stock catalogue, and a settings file,
