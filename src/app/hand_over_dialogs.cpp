@@ -2,6 +2,7 @@
 
 #include "app/main_window.h"
 #include "app/output_services.h"
+#include "envelopes/windows/envelope_setup_screen.h"
 #include "labels/windows/count_zip_codes.h"
 #include "labels/windows/label_setup_screen.h"
 #include "labels/windows/print_current_record.h"
@@ -41,6 +42,16 @@ std::unique_ptr<QDialog> makeLabelSetupScreen(THandOverContext& c)
         &c.window);
 }
 
+std::unique_ptr<QDialog> makeEnvelopeSetupScreen(THandOverContext& c)
+{
+    if (!c.systemTable)
+        return nullptr;
+    return std::make_unique<envelopes::TQVEnvelopes>(
+        envelopes::TEnvelopeSetupContext { c.addresses, *c.systemTable, c.window.home(), c.window.settings().ini(),
+            outputDialogs(), previewPreparation(envelopes::TQVEnvelopes::kHelpContext) },
+        &c.window);
+}
+
 std::unique_ptr<QDialog> makeCountZipCodes(THandOverContext& c)
 {
     return std::make_unique<labels::TCountZipCodes>(
@@ -64,6 +75,8 @@ THandOverDialogFactory handOverDialog(THandOverCommand command)
     switch (command) {
     case THandOverCommand::hoLabels:
         return makeLabelSetupScreen;
+    case THandOverCommand::hoEnvelopes:
+        return makeEnvelopeSetupScreen;
     case THandOverCommand::hoCountZip:
         return makeCountZipCodes;
     case THandOverCommand::hoCurrentRecord:

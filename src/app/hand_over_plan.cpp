@@ -45,6 +45,7 @@ THandOverPlan envelopesPlan()
         { A::asExtraFieldsOff, A::asFree, A::asRestoreQuery, A::asRestoreOrder, A::asReturnToRecord, A::asReactionsOn,
             A::asReleasePrinter, A::asRestorePrinter });
     plan.systemTable = TSystemTable::stEnvelope;
+    plan.systemTableQuery = QLatin1String("not DELETED()");
     return plan;
 }
 

@@ -1,9 +1,10 @@
 #pragma once
 
+#include <QString>
+
 class QBoxLayout;
 class QDialog;
 class QPushButton;
-class QString;
 class QWidget;
 
 namespace labels {
@@ -22,6 +23,13 @@ TDialogButtons AddDialogButtons(QDialog& dialog, QBoxLayout& layout, int helpCon
 // A push button with its object name that does not take Enter from the
 // window's default button.
 QPushButton* MakeButton(QWidget* parent, const char* objectName, const QString& text);
+
+// A control with its object name, by which tests and "What's this?" find it.
+template <typename T> T* Named(T* control, const char* objectName)
+{
+    control->setObjectName(QString::fromLatin1(objectName));
+    return control;
+}
 
 // The modal results the label windows close with.
 inline constexpr int kResultOk = 1;

@@ -24,16 +24,6 @@
 
 namespace labels {
 
-namespace {
-
-template <typename T> T* Named(T* control, const char* objectName)
-{
-    control->setObjectName(QString::fromLatin1(objectName));
-    return control;
-}
-
-} // namespace
-
 TLabelSetupScreen::TLabelSetupScreen(TLabelSetupContext context, QWidget* parent)
     : QDialog(parent)
     , context_(std::move(context))

@@ -31,7 +31,6 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QTableWidget>
 
 namespace labels_gui {
 namespace {
@@ -59,15 +58,7 @@ protected:
     // Opens "Print Labels", runs the steps on it, and closes it with Ok.
     void WithScreen(const std::function<void(TLabelSetupScreen&)>& steps)
     {
-        bool ran = false;
-        whenModalNamed("LabelSetupScreen", [&](QWidget* opened) {
-            auto& screen = *static_cast<TLabelSetupScreen*>(opened);
-            steps(screen);
-            ran = true;
-            clickButton(&screen, "OKButton");
-        });
-        trigger("mnuPrintLabels");
-        EXPECT_TRUE(ran);
+        WithWindow<TLabelSetupScreen>("LabelSetupScreen", [this] { trigger("mnuPrintLabels"); }, steps);
     }
 
     // Clicks a button that opens the design screen, runs the steps on the
@@ -75,30 +66,15 @@ protected:
     static void Design(
         TLabelSetupScreen& screen, const char* button, const std::function<void(labels::TLabelDesignScreen&)>& steps)
     {
-        whenModalNamed("LabelDesignScreen", [steps](QWidget* opened) {
-            auto& designer = *static_cast<labels::TLabelDesignScreen*>(opened);
-            steps(designer);
-            // Save shows only once something changed.
-            clickButton(&designer, designer.Changed() ? "SaveButton" : "CancelButton");
-        });
-        clickButton(&screen, button);
+        WithDesigner<labels::TLabelDesignScreen>(
+            "LabelDesignScreen", [&screen, button] { clickButton(&screen, button); }, steps);
     }
 
-    static QStringList Rows(TLabelSetupScreen& screen)
-    {
-        auto* grid = child<QTableWidget>(&screen, "LayoutGrid");
-        QStringList rows;
-        for (int row = 0; row < grid->rowCount(); ++row)
-            rows.append(grid->item(row, 0)->text() + u'|' + grid->item(row, 1)->text());
-        return rows;
-    }
+    static QStringList Rows(TLabelSetupScreen& screen) { return GridRows(&screen, "LayoutGrid"); }
 
     static void Highlight(TLabelSetupScreen& screen, const QString& description)
     {
-        auto* grid = child<QTableWidget>(&screen, "LayoutGrid");
-        const auto found = grid->findItems(description, Qt::MatchExactly);
-        ASSERT_FALSE(found.isEmpty()) << description.toStdString();
-        grid->setCurrentCell(found.first()->row(), 0);
+        HighlightRow(&screen, "LayoutGrid", description);
     }
 
     QStringList DesignFiles() const

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QTableWidget>
 #include <QTimer>
 
 namespace labels_gui {
@@ -38,6 +39,28 @@ void clickToggle(QAbstractButton* button)
 {
     ASSERT_TRUE(button->isVisible() && button->isEnabled()) << button->objectName().toStdString();
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
+}
+
+QStringList GridRows(QWidget* window, const char* gridName)
+{
+    auto* grid = child<QTableWidget>(window, gridName);
+    QStringList rows;
+    for (int row = 0; grid && row < grid->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < grid->columnCount(); ++column)
+            cells.append(grid->item(row, column)->text());
+        rows.append(cells.join(u'|'));
+    }
+    return rows;
+}
+
+void HighlightRow(QWidget* window, const char* gridName, const QString& text)
+{
+    auto* grid = child<QTableWidget>(window, gridName);
+    ASSERT_NE(grid, nullptr);
+    const auto found = grid->findItems(text, Qt::MatchExactly);
+    ASSERT_FALSE(found.isEmpty()) << text.toStdString();
+    grid->setCurrentCell(found.first()->row(), 0);
 }
 
 LabelWindowsTest::LabelWindowsTest()
