@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScreen>
 #include <QScrollBar>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -48,12 +49,17 @@ void TDesignScreen::BuildScreen(design::TGDataPanel* surface, const std::vector<
     SurfaceScroller->setBackgroundRole(QPalette::Dark);
     SurfaceScroller->setWidget(surface_);
 
+    // The tools stand in a column beside the surface, as in drawing
+    // programs: in one row with the view toggles they made the window wider
+    // than most screens.
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(MakeToolPalette(tools));
+    middle->addWidget(SurfaceScroller, 1);
     auto* column = new QVBoxLayout(this);
     column->addWidget(MakeTopBar());
-    column->addWidget(MakeToolBar(tools));
-    column->addWidget(SurfaceScroller, 1);
+    column->addWidget(MakeViewBar());
+    column->addLayout(middle, 1);
     column->addWidget(MakeBottomBar());
-    resize(720, 480);
 
     connect(surface_, &design::TGBasePanel::LabelChangedEvent, this, &TDesignScreen::MarkChanged);
     connect(Description, &QLineEdit::textEdited, this, &TDesignScreen::MarkChanged);
@@ -95,17 +101,40 @@ QToolButton* TDesignScreen::AddToggle(QWidget* bar, const char* objectName, cons
 
 void TDesignScreen::AddViewToggles(QWidget*) { }
 
-QWidget* TDesignScreen::MakeToolBar(const std::vector<TDesignToolButton>& tools)
+QWidget* TDesignScreen::MakeToolPalette(const std::vector<TDesignToolButton>& tools)
 {
-    auto* bar = new QWidget(this);
-    auto* row = new QHBoxLayout(bar);
+    auto* palette = new QWidget(this);
+    auto* column = new QVBoxLayout(palette);
+    column->setContentsMargins(0, 0, 0, 0);
     Tools = new QButtonGroup(this);
     Tools->setExclusive(true);
     int id = 0;
-    for (const TDesignToolButton& tool : tools)
-        Tools->addButton(AddToggle(bar, tool.buttonName, tool.hint, tool.hint), id++);
+    for (const TDesignToolButton& tool : tools) {
+        QToolButton* button = AddToggle(palette, tool.buttonName, tool.hint, tool.hint);
+        button->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+        Tools->addButton(button, id++);
+    }
     Tools->button(0)->setChecked(true);
-    row->addSpacing(12);
+    column->addStretch();
+    connect(Tools, &QButtonGroup::idClicked, this, &TDesignScreen::ToolClick);
+    return palette;
+}
+
+void TDesignScreen::FitToSurface()
+{
+    // Large enough to show the whole label or envelope at 100 %, but never
+    // larger than the screen it opens on.
+    const QSize wanted = sizeHint() + surface_->size() - SurfaceScroller->sizeHint() + QSize(8, 8);
+    QSize fitted = wanted.expandedTo(QSize(720, 480));
+    if (const QScreen* shown = screen())
+        fitted = fitted.boundedTo(shown->availableSize() * 9 / 10);
+    resize(fitted);
+}
+
+QWidget* TDesignScreen::MakeViewBar()
+{
+    auto* bar = new QWidget(this);
+    auto* row = new QHBoxLayout(bar);
     ShowGrid = AddToggle(bar, "ShowGrid", "Grid", "Show grid");
     SnapToGrid = AddToggle(bar, "SnapToGrid", "Snap", "Snap to Grid");
     AddViewToggles(bar);
@@ -127,7 +156,6 @@ QWidget* TDesignScreen::MakeToolBar(const std::vector<TDesignToolButton>& tools)
     row->addStretch();
     ShowZoomCaption();
 
-    connect(Tools, &QButtonGroup::idClicked, this, &TDesignScreen::ToolClick);
     connect(ShowGrid, &QToolButton::toggled, this, [this](bool on) { surface_->SetShowGrid(on); });
     connect(SnapToGrid, &QToolButton::toggled, this, [this](bool on) { surface_->SetSnapToGrid(on); });
     connect(ShowFieldNamesButton, &QToolButton::toggled, this,
@@ -185,6 +213,7 @@ void TDesignScreen::ResizeSurface(QSize actualSize)
 
 void TDesignScreen::RestorePlacement()
 {
+    FitToSurface();
     if (context_.ini)
         quorvel::TWindowPlacement(*context_.ini).restore(this, parentWidget());
 }

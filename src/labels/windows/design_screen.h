@@ -110,7 +110,9 @@ protected:
 
 private:
     QWidget* MakeTopBar();
-    QWidget* MakeToolBar(const std::vector<TDesignToolButton>& tools);
+    QWidget* MakeToolPalette(const std::vector<TDesignToolButton>& tools);
+    QWidget* MakeViewBar();
+    void FitToSurface();
     QWidget* MakeBottomBar();
     void SaveButtonClick();
 
