@@ -165,23 +165,32 @@ bool TPagePainter::insideClip(const TTextOp& op, const QFont& font, double offse
     return op.clip->normalized().contains(placed);
 }
 
+// A shape drawn with the pen and brush the painter holds already keeps
+// them: setting an equal new one marks the state changed, and a PDF page
+// then repeats the colours before every bar of a barcode.
 void TPagePainter::applyPen(const TPenSpec& spec)
 {
-    QPen pen(QColor::fromRgb(spec.color));
-    pen.setStyle(qtPenStyle(spec.style));
-    pen.setWidthF(std::max(1.0, mapping_.penPixels(spec.width)));
-    pen.setCapStyle(Qt::SquareCap);
-    pen.setJoinStyle(Qt::MiterJoin);
-    painter_.setPen(pen);
+    if (penSpec_ && *penSpec_ == spec && painter_.pen() == pen_)
+        return;
+    pen_ = QPen(QColor::fromRgb(spec.color));
+    pen_.setStyle(qtPenStyle(spec.style));
+    pen_.setWidthF(std::max(1.0, mapping_.penPixels(spec.width)));
+    pen_.setCapStyle(Qt::SquareCap);
+    pen_.setJoinStyle(Qt::MiterJoin);
+    painter_.setPen(pen_);
+    penSpec_ = spec;
 }
 
 void TPagePainter::applyBrush(const TBrushSpec& spec)
 {
-    if (!spec.pattern.isNull() && spec.style != bsClear) {
-        painter_.setBrush(QBrush(spec.pattern));
+    if (brushSpec_ && *brushSpec_ == spec && painter_.brush() == brush_)
         return;
-    }
-    painter_.setBrush(QBrush(QColor::fromRgb(spec.color), qtBrushStyle(spec.style)));
+    if (!spec.pattern.isNull() && spec.style != bsClear)
+        brush_ = QBrush(spec.pattern);
+    else
+        brush_ = QBrush(QColor::fromRgb(spec.color), qtBrushStyle(spec.style));
+    painter_.setBrush(brush_);
+    brushSpec_ = spec;
 }
 
 void TPagePainter::applyMode(TPenMode mode)

@@ -3,8 +3,11 @@
 #include "output/device_mapping.h"
 #include "output/page_ops.h"
 
+#include <QBrush>
 #include <QFont>
 #include <QPen>
+
+#include <optional>
 
 class QPainter;
 
@@ -39,6 +42,11 @@ private:
     TFontSpec fontSpec_;
     QFont font_;
     bool haveFont_ = false;
+    // The pen and brush last set for a shape, and what they were made from.
+    std::optional<TPenSpec> penSpec_;
+    QPen pen_;
+    std::optional<TBrushSpec> brushSpec_;
+    QBrush brush_;
 };
 
 } // namespace output

@@ -4,10 +4,13 @@
 #include "output_test_support.h"
 
 #include "output/output_error.h"
+#include "output/page_painter.h"
 #include "output/report_printer.h"
 #include "output/status_label.h"
 
+#include <QImage>
 #include <QLabel>
+#include <QPainter>
 
 #include <gtest/gtest.h>
 
@@ -322,4 +325,51 @@ TEST(NoPrinterTest, PrintingWithoutAnyPrinterSaysSoAndPrintsNothing)
     EXPECT_FALSE(printed);
     EXPECT_EQ(dialogs.errors, QStringList{QStringLiteral("No printers are defined, aborting print job.")});
     EXPECT_THROW(device.PaperWidth(), EReportError);
+}
+
+// The painter keeps a shape's pen and brush while the next shape wants the
+// same ones; whatever else was drawn in between (text sets its own pen),
+// every shape must still come out in its own colours.
+TEST(PagePainterTest, EachShapeKeepsItsOwnColoursWhateverWasDrawnBefore)
+{
+    TShapeOp red;
+    red.rect = QRectF(0.1, 0.1, 0.3, 0.3);
+    red.pen.color = qRgb(255, 0, 0);
+    red.pen.width = 3;
+    red.brush.color = qRgb(0, 255, 0);
+    TTextOp text;
+    text.position = QPointF(0.1, 0.6);
+    text.text = QStringLiteral("WWW");
+    text.font.size = 20;
+    text.font.color = qRgb(0, 0, 255);
+    TShapeOp again = red;
+    again.rect.translate(0.5, 0.0);
+    TShapeOp outline = red;
+    outline.rect.translate(0.5, 0.5);
+    outline.brush.style = bsClear;
+
+    QImage image(100, 100, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        TDeviceMapping mapping;
+        mapping.pixelsPerInchX = mapping.pixelsPerInchY = 100;
+        TPagePainter pages(painter, mapping);
+        for (const TPageOp& op : std::vector<TPageOp>{ red, text, again, outline })
+            pages.drawOp(op);
+    }
+    struct Probe {
+        QPoint at;
+        QRgb colour;
+    };
+    const Probe probes[] = {
+        { { 10, 20 }, qRgb(255, 0, 0) },  // first border
+        { { 20, 20 }, qRgb(0, 255, 0) },  // first fill
+        { { 60, 20 }, qRgb(255, 0, 0) },  // border after the text's pen
+        { { 70, 20 }, qRgb(0, 255, 0) },  // fill after the text
+        { { 60, 70 }, qRgb(255, 0, 0) },  // border of the clear shape
+        { { 70, 70 }, qRgb(255, 255, 255) }, // nothing inside it
+    };
+    for (const Probe& probe : probes)
+        EXPECT_EQ(image.pixel(probe.at), probe.colour) << probe.at.x() << "," << probe.at.y();
 }
