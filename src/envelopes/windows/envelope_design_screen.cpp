@@ -31,14 +31,6 @@ const labels::TDesignScreenKind kEnvelopeScreen {
     .zoomInWhileAtMost = 140,
 };
 
-std::vector<labels::TDesignToolButton> ToolButtons()
-{
-    std::vector<labels::TDesignToolButton> buttons;
-    for (const TEnvelopeDesignTool& tool : EnvelopeDesignTools())
-        buttons.push_back({ tool.buttonName, tool.hint });
-    return buttons;
-}
-
 void ShowMessages(QWidget* window, const QStringList& messages)
 {
     for (const QString& message : messages)
@@ -62,7 +54,7 @@ TEnvelopeDesignScreen::TEnvelopeDesignScreen(
         layoutRow_ = layouts_->RecNo();
     EnvelopePanel = new TEnvelopePanel(Owner(), context_.sysdataFolder);
     EnvelopePanel->SetPrinterArea(printer_);
-    BuildScreen(EnvelopePanel, ToolButtons());
+    BuildScreen(EnvelopePanel, labels::DesignToolButtons(EnvelopeDesignTools()));
     SetDescription(layout_.description);
     ShowEnvelopeSize();
 }

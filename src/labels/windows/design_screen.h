@@ -5,6 +5,8 @@
 #include <QDialog>
 #include <QSize>
 
+#include <vector>
+
 class QButtonGroup;
 class QLabel;
 class QLineEdit;
@@ -56,6 +58,16 @@ struct TDesignToolButton {
     const char* buttonName;
     const char* hint;
 };
+
+// The buttons of a designer's tool table, in its order.
+template <typename Tools>
+std::vector<TDesignToolButton> DesignToolButtons(const Tools& tools)
+{
+    std::vector<TDesignToolButton> buttons;
+    for (const auto& tool : tools)
+        buttons.push_back({ tool.buttonName, tool.hint });
+    return buttons;
+}
 
 // The frame the label and envelope designers share: the description and
 // default font above, the tools, view toggles and zoom, the surface in a

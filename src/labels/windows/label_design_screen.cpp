@@ -35,14 +35,6 @@ const TDesignScreenKind kLabelScreen {
     .zoomInWhileAtMost = 150,
 };
 
-std::vector<TDesignToolButton> ToolButtons()
-{
-    std::vector<TDesignToolButton> buttons;
-    for (const TLabelDesignTool& tool : LabelDesignTools())
-        buttons.push_back({ tool.buttonName, tool.hint });
-    return buttons;
-}
-
 } // namespace
 
 TLabelDesignScreen::TLabelDesignScreen(TLabelDesignContext context, QWidget* parent)
@@ -50,7 +42,7 @@ TLabelDesignScreen::TLabelDesignScreen(TLabelDesignContext context, QWidget* par
     , stockArt_(std::move(context.stockArt))
 {
     LabelPanel = new TLabelDesignPanel(Owner(), context_.sysdataFolder);
-    BuildScreen(LabelPanel, ToolButtons());
+    BuildScreen(LabelPanel, DesignToolButtons(LabelDesignTools()));
     SetLayout(layout_);
 }
 
