@@ -34,8 +34,10 @@ LAYERS = {
     "labels/windows": ["labels", "design/panels"],
     "envelopes": ["labels"],
     "envelopes/windows": ["envelopes", "labels/windows"],
-    "app": ["design/panels", "labels/windows", "envelopes/windows"],
-    "cli": ["labels", "envelopes"],
+    "reports": ["labels"],
+    "reports/windows": ["reports", "labels/windows"],
+    "app": ["design/panels", "labels/windows", "envelopes/windows", "reports/windows"],
+    "cli": ["labels", "envelopes", "reports"],
 }
 
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"')

@@ -80,8 +80,13 @@ void VisitRows(TDataset& table, const std::function<bool()>& visit)
 
 bool FindLayoutNamed(TDataset& table, const QString& name)
 {
+    return FindLayoutNamed(table, name, kMaxDescriptionLength);
+}
+
+bool FindLayoutNamed(TDataset& table, const QString& name, int keptLength)
+{
     // The table keeps names as the program cuts them, without trailing blanks.
-    QString wanted = KeptDescription(name);
+    QString wanted = name.left(keptLength);
     while (wanted.endsWith(u' '))
         wanted.chop(1);
     bool found = false;

@@ -59,9 +59,10 @@ quorvel::TTableResult OpenLayoutTable(const TLayoutKind& kind, quorvel::TDataset
 void VisitRows(quorvel::TDataset& table, const std::function<bool()>& visit);
 
 // Goes to the layout of that name, compared without regard to letter case
-// and as the table keeps names (50 characters); false, on no particular
-// row, when there is none.
+// and as the table keeps names (50 characters, or `keptLength`); false, on
+// no particular row, when there is none.
 bool FindLayoutNamed(quorvel::TDataset& table, const QString& name);
+bool FindLayoutNamed(quorvel::TDataset& table, const QString& name, int keptLength);
 
 // "BIN00042" + the kind's extension, in any letter case, and nothing else.
 bool IsPlainDesignName(const TLayoutKind& kind, const QString& name);

@@ -1,0 +1,109 @@
+#include "reports/report_page_area.h"
+
+#include <algorithm>
+
+namespace reports {
+
+namespace {
+
+int* HeightOf(TReportSettings& settings, TReportBand band)
+{
+    switch (band) {
+    case rbHeader:
+        return &settings.headerHeight;
+    case rbDetail:
+        return &settings.detailHeight;
+    case rbFooter:
+        return &settings.footerHeight;
+    case rbMemo:
+        break;
+    }
+    return nullptr;
+}
+
+bool* UseOf(TReportSettings& settings, TReportBand band)
+{
+    bool* const uses[] = {&settings.useHeader, &settings.useDetail, &settings.useMemo, &settings.useFooter};
+    return uses[band];
+}
+
+bool InUse(const TReportSettings& settings, TReportBand band)
+{
+    const bool uses[] = {settings.useHeader, settings.useDetail, settings.useMemo, settings.useFooter};
+    return uses[band];
+}
+
+// The page's height inside its margins plus what the area always adds.
+int AreaHeight(const TReportSettings& settings, int memoBandHeight)
+{
+    return settings.pageHeight - settings.topMargin - settings.bottomMargin + memoBandHeight + 100;
+}
+
+} // namespace
+
+int MemoBandHeight(const TReportSettings& settings) { return settings.useMemo ? kMemoBandHeight : 0; }
+
+int ShownBandHeight(const TReportSettings& settings, TReportBand band)
+{
+    if (!InUse(settings, band))
+        return 0;
+    switch (band) {
+    case rbHeader:
+        return settings.headerHeight;
+    case rbDetail:
+        return settings.detailHeight;
+    case rbFooter:
+        return settings.footerHeight;
+    case rbMemo:
+        break;
+    }
+    return kMemoBandHeight;
+}
+
+TPageAreaLayout LayoutPageArea(const TReportSettings& settings, int memoBandHeight, int ppi)
+{
+    TPageAreaLayout layout;
+    layout.bandWidth = settings.pageWidth - settings.leftMargin - settings.rightMargin - ppi / 4;
+    layout.areaHeight = AreaHeight(settings, memoBandHeight);
+    int top = 0;
+    for (TReportBand band : {rbHeader, rbDetail, rbMemo, rbFooter}) {
+        const int height = band == rbMemo ? memoBandHeight : ShownBandHeight(settings, band);
+        layout.captions[band] = {top, kCaptionStripHeight};
+        top += kCaptionStripHeight;
+        layout.bands[band] = {top, height};
+        top += height;
+        layout.sizers[band] = {top, kSizerStripHeight};
+        top += kSizerStripHeight;
+        // The memo band's height is fixed: its sizer has nothing to drag.
+        layout.sizerEnabled[band] = band != rbMemo && InUse(settings, band);
+    }
+    return layout;
+}
+
+int FitBandHeight(const TReportSettings& settings, TReportBand changed, int wantedHeight, int memoBandHeight,
+                  int /*ppi*/)
+{
+    if (changed == rbMemo)
+        return memoBandHeight;
+    int total = std::max(wantedHeight, 0) + memoBandHeight + 100;
+    for (TReportBand band : {rbHeader, rbDetail, rbFooter})
+        if (band != changed)
+            total += ShownBandHeight(settings, band);
+    const int excess = total - AreaHeight(settings, memoBandHeight);
+    return std::max(std::max(wantedHeight, 0) - std::max(excess, 0), 0);
+}
+
+void SwitchBand(TReportSettings& settings, TReportBand band, bool on, int memoBandHeight, int ppi)
+{
+    *UseOf(settings, band) = on;
+    int* height = HeightOf(settings, band);
+    if (!height)
+        return;
+    if (!on) {
+        *height = 0;
+        return;
+    }
+    *height = FitBandHeight(settings, band, *height == 0 ? kSwitchedOnBandHeight : *height, memoBandHeight, ppi);
+}
+
+} // namespace reports
