@@ -3,7 +3,6 @@
 #include "output/output_test_support.h"
 #include "xbase/apollo_env.h"
 
-#include <cmath>
 
 namespace reports_testing {
 
@@ -33,12 +32,24 @@ void ReportRunTest::SetUp()
 
 reports::TReportRunResult ReportRunTest::RunBuiltIn(int item, const reports::TReportRunOptions& options)
 {
+    return Run([item, &options](reports::TReportRun& run) { return run.RunBuiltIn(item, options); });
+}
+
+reports::TReportRunResult ReportRunTest::RunUserDefined(const reports::TReportDefinition& report,
+                                                        const reports::TReportRunOptions& options)
+{
+    return Run([&report, &options](reports::TReportRun& run) { return run.RunUserDefined(report, options); });
+}
+
+reports::TReportRunResult ReportRunTest::Run(const std::function<reports::TReportRunResult(reports::TReportRun&)>& run)
+{
     queryBefore = dataset.Query();
     orderBefore = dataset.Order();
     recordBefore = dataset.RecNo();
     const reports::TReportRunContext context{dataset, xbase::TApolloEnv::global(), dialogs, host, sysdata,
                                              device.get(), 96};
-    return reports::TReportRun(context).RunBuiltIn(item, options);
+    reports::TReportRun reportRun(context);
+    return run(reportRun);
 }
 
 reports::TReportRunResult ReportRunTest::PreviewBuiltIn(int item, labels::TRecordChoice records)
@@ -47,24 +58,6 @@ reports::TReportRunResult ReportRunTest::PreviewBuiltIn(int item, labels::TRecor
     options.preview = true;
     options.records = records;
     return RunBuiltIn(item, options);
-}
-
-std::vector<PrintedText> ReportRunTest::Texts() const
-{
-    std::vector<PrintedText> texts;
-    for (std::size_t page = 0; page < host.pages.size(); ++page)
-        for (const output::TTextOp& text : output_testing::TextsOf(host.pages[page]))
-            texts.push_back({static_cast<int>(page) + 1, text.position.x(), text.position.y(), text.text});
-    return texts;
-}
-
-QStringList ReportRunTest::TextsAtX(double x) const
-{
-    QStringList found;
-    for (const PrintedText& text : Texts())
-        if (std::abs(text.x - x) < 0.005)
-            found << text.text;
-    return found;
 }
 
 void ReportRunTest::ExpectRestored(const char* context) const

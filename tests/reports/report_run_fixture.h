@@ -30,29 +30,18 @@ public:
     void ShowPreview(QIODevice& stream) override;
 };
 
-// A text as it came out: its page (1-based), where its baseline starts
-// (inches) and what it says.
-struct PrintedText {
-    int page = 0;
-    double x = 0.0;
-    double y = 0.0;
-    QString text;
-};
-
 // A small address file on a letter-size office printer with a
 // quarter-inch border, scripted answers, and runs of the built-in reports
-// into the recorded preview.
+// into the recorded preview (user-defined ones too).
 class ReportRunTest : public quorvel::store_tests::AddressFileTest {
 protected:
     void SetUp() override;
 
     reports::TReportRunResult RunBuiltIn(int item, const reports::TReportRunOptions& options);
     reports::TReportRunResult PreviewBuiltIn(int item, labels::TRecordChoice records = labels::rcAllRecords);
-
-    // Every text of the recorded pages, page by page in drawing order.
-    std::vector<PrintedText> Texts() const;
-    // The texts that start at `x` (within a hundredth), in order.
-    QStringList TextsAtX(double x) const;
+    reports::TReportRunResult RunUserDefined(const reports::TReportDefinition& report,
+                                             const reports::TReportRunOptions& options);
+    reports::TReportRunResult Run(const std::function<reports::TReportRunResult(reports::TReportRun&)>& run);
     // Checks that the query, order and record are as they were before.
     void ExpectRestored(const char* context) const;
 
