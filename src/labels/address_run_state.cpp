@@ -3,6 +3,7 @@
 #include "output/output_dialogs.h"
 #include "store/address_dataset.h"
 #include "store/query_selection.h"
+#include "xbase/apollo.h"
 #include "xbase/apollo_env.h"
 
 namespace labels {
@@ -18,6 +19,7 @@ TAddressRunState::TAddressRunState(quorvel::TAddressDataset& addresses, xbase::T
 TAddressRunState::~TAddressRunState()
 {
     env_.sx_SetExact(exact_);
+    addresses_.engine().sx_ClearScope();
     addresses_.SetQuery(query_);
     addresses_.SetOrder(order_);
     if (record_ != 0)
@@ -26,10 +28,11 @@ TAddressRunState::~TAddressRunState()
     addresses_.EnableControls();
 }
 
-bool SelectRecords(quorvel::TAddressDataset& addresses, TRecordChoice choice, std::uint32_t currentRecord)
+bool SelectRecords(quorvel::TAddressDataset& addresses, TRecordChoice choice, std::uint32_t currentRecord,
+                   const QString& allRecordsQuery)
 {
     switch (choice) {
-    case rcAllRecords: return addresses.SetQuery(QStringLiteral("NOT ISDEL"));
+    case rcAllRecords: return addresses.SetQuery(allRecordsQuery);
     case rcOnlyCurrent: return addresses.SetQuery(QStringLiteral("Recno()=") + QString::number(currentRecord));
     case rcMatchingFilter: break;
     }
@@ -46,9 +49,10 @@ bool GoToStartRecord(quorvel::TAddressDataset& addresses, bool fromCurrent, std:
 }
 
 std::optional<TRunRefusal> SelectAndStart(quorvel::TAddressDataset& addresses, output::TOutputDialogs& dialogs,
-                                               TRecordChoice choice, bool fromCurrent, std::uint32_t record)
+                                          TRecordChoice choice, bool fromCurrent, std::uint32_t record,
+                                          const QString& allRecordsQuery)
 {
-    if (!SelectRecords(addresses, choice, record))
+    if (!SelectRecords(addresses, choice, record, allRecordsQuery))
         return TRunRefusal{addresses.lastError(), true};
     if (addresses.IsEmpty())
         return TRunRefusal{messages::noRecordsSelected(), false};

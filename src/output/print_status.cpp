@@ -128,6 +128,14 @@ void TPrintStatus::Fail(const QString& message)
     failure_ = message;
 }
 
+// The job's own failure text, when it has one, then the error on a line
+// of its own.
+QString TPrintStatus::FailedFormat() const
+{
+    const QString& failed = preview_ ? texts_.previewFailed : texts_.printFailed;
+    return failed + QStringLiteral("\r") + LiteralFormat(failure_);
+}
+
 // The status once the job has ended, in order of precedence: abandoned,
 // failed, stopped, completed. A completed preview without a text of its
 // own keeps its last page status: its window closes at once.
@@ -135,7 +143,7 @@ QString TPrintStatus::EndingFormat() const
 {
     switch (outcome_) {
     case TPrintOutcome::poCanceled: return preview_ ? texts_.previewCanceled : texts_.printCanceled;
-    case TPrintOutcome::poFailed: return QStringLiteral("\r") + LiteralFormat(failure_);
+    case TPrintOutcome::poFailed: return FailedFormat();
     case TPrintOutcome::poStopped: return texts_.previewStopped;
     case TPrintOutcome::poCompleted: return preview_ ? texts_.previewCompleted : texts_.printCompleted;
     case TPrintOutcome::poNotRun:

@@ -29,6 +29,10 @@ struct TPrintJobTexts {
     // What a preview the user stopped says.
     QString previewStopped = QStringLiteral("\rPreview Stopped at page %p!");
     QString cancelCaption = QStringLiteral("CANCEL");
+    // What a job ended by an error says above the error ("\rReport Print
+    // Failed!"); empty: the error alone.
+    QString printFailed = QString();
+    QString previewFailed = QString();
     // The window closes itself however the job ended, printing too; only an
     // error's message stays until Ok, so that it is read.
     bool closesWhenEnded = false;
@@ -114,6 +118,7 @@ private:
     TPrintOutcome EndedOutcome() const;
     void Fail(const QString& message);
     QString EndingFormat() const;
+    QString FailedFormat() const;
 
     bool preview_;
     TPrintJobTexts texts_;

@@ -52,30 +52,15 @@ public:
 
     void Integer(int& target)
     {
-        if (failure_)
-            return;
-        if (const std::optional<std::int32_t> value = cursor_.ReadInteger())
-            target = *value;
-        else
-            failure_ = Problem();
+        Take(target, [this] { return cursor_.ReadInteger(); });
     }
     void Boolean(bool& target)
     {
-        if (failure_)
-            return;
-        if (const std::optional<bool> value = cursor_.ReadBoolean())
-            target = *value;
-        else
-            failure_ = Problem();
+        Take(target, [this] { return cursor_.ReadBoolean(); });
     }
     void String(QString& target)
     {
-        if (failure_)
-            return;
-        if (std::optional<QString> value = cursor_.ReadString())
-            target = std::move(*value);
-        else
-            failure_ = Problem();
+        Take(target, [this] { return cursor_.ReadString(); });
     }
 
 private:
@@ -84,6 +69,17 @@ private:
     QString Problem() const
     {
         return cursor_.AtEnd() ? design::messages::invalidStreamFormat() : design::messages::invalidPropertyValue();
+    }
+
+    template <typename T, typename TRead>
+    void Take(T& target, TRead read)
+    {
+        if (failure_)
+            return;
+        if (auto value = read())
+            target = std::move(*value);
+        else
+            failure_ = Problem();
     }
 
     design::TGReportDataCursor cursor_;
