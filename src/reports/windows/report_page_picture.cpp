@@ -101,6 +101,9 @@ void TReportPagePicture::paintEvent(QPaintEvent*)
         const QRect& area = layout.bands[band];
         const TBandBorder& border = settings_.borders[band];
         painter.fillRect(area, QColor::fromRgb(BandShade(border)));
+        // A faint outline shows where a band without lines can be clicked.
+        painter.setPen(QPen(Qt::lightGray, 1, Qt::DotLine));
+        painter.drawRect(area.adjusted(0, 0, -1, -1));
         painter.setPen(QPen(Qt::black, border.lineWidth));
         if (border.top)
             painter.drawLine(area.topLeft(), area.topRight());

@@ -67,6 +67,8 @@ TReportProperties::TReportProperties(const TReportSettings& settings, int pixels
     setObjectName(QStringLiteral("ReportProperties"));
     setWindowTitle(QStringLiteral("Report Layout"));
 
+    // Every tab in sight: five short names need no scroll buttons.
+    tabs_->setUsesScrollButtons(false);
     tabs_->addTab(MakePageTab(), QStringLiteral("Page"));
     for (TReportBand band : { rbHeader, rbDetail, rbMemo, rbFooter }) {
         auto* tab = new TReportBandTab(tabs_);

@@ -16,6 +16,7 @@
 #include "surface_mouse.h"
 
 #include <QCheckBox>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -310,6 +311,23 @@ TEST_F(ReportDesignerTest, AMissingOrForeignDesignFileOpensEmptyBands)
         EXPECT_EQ(designer->Settings().pageWidth, 816) << file;
         EXPECT_TRUE(ui.messages.shown().isEmpty()) << file;
     }
+}
+
+TEST_F(ReportDesignerTest, ADamagedDesignFileIsToldAndOpensEmpty)
+{
+    QFile damaged(sysdata() + QStringLiteral("BIN00003.R"));
+    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
+    damaged.write("TPF0 not a design");
+    damaged.close();
+    const reports::TReportDefinition row { QStringLiteral("Broken"), QStringLiteral("A4 Size, Portrait"),
+        QStringLiteral("BIN00003.R") };
+    labels::TDesignScreenContext context { sysdata(), &ini, nullptr, &record };
+    designer = std::make_unique<TReportDesigner>(context);
+    EXPECT_FALSE(designer->LoadReport(row).IsOk());
+    EXPECT_EQ(ui.messages.shown().size(), 1);
+    for (TReportBand band : { reports::rbHeader, reports::rbDetail, reports::rbFooter })
+        EXPECT_EQ(Band(band).Objects().Count(), 0);
+    EXPECT_EQ(designer->Settings().pageWidth, 816) << "the settings of a new report";
 }
 
 TEST_F(ReportDesignerTest, SavingWithNoBandSaysSoAndStaysOpen)
