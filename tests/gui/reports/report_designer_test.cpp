@@ -212,17 +212,19 @@ TEST_F(ReportDesignerTest, TheFieldToolOnTheHeaderBeepsAndPlacesNothing)
     EXPECT_TRUE(ui.messages.shown().isEmpty()) << "a beep, not a message";
 }
 
-TEST_F(ReportDesignerTest, TextPlacedOnTheHeaderIsSavedWithIt)
+TEST_F(ReportDesignerTest, ObjectsPlacedOnTheHeaderAreSavedWithIt)
 {
     Open();
     Draw("DrawFieldButton", reports::rbHeader, QPoint(10, 5), QPoint(12, 7)); // refused
     DrawText(reports::rbHeader);
-    ASSERT_EQ(Band(reports::rbHeader).Objects().Count(), 1);
+    Draw("DrawPageNumberButton", reports::rbHeader, QPoint(300, 5), QPoint(360, 25));
+    ASSERT_EQ(Band(reports::rbHeader).Objects().Count(), 2);
     EXPECT_EQ(Band(reports::rbHeader).Objects().At(0)->ClassName(), QByteArrayLiteral("TGPLabel"));
-    EXPECT_TRUE(Band(reports::rbFooter).EditingEnabled()) << "placing an object enables every band";
+    EXPECT_EQ(Band(reports::rbHeader).Objects().At(1)->ClassName(), QByteArrayLiteral("TGPageNumberLabel"));
+    EXPECT_TRUE(Band(reports::rbDetail).EditingEnabled()) << "placing an object enables every band";
 
     const TWrittenReport written(SaveAs("BIN00001.R"));
-    EXPECT_EQ(written.header.Count(), 1);
+    EXPECT_EQ(written.header.Count(), 2);
     EXPECT_EQ(written.detail.Count(), 0);
 }
 
