@@ -78,6 +78,16 @@ TEST_F(UserReportRunTest, OneRecordPerPageStartsEachRecordOnANewPage)
                                               QStringLiteral("R0%1").arg(page)}));
 }
 
+TEST_F(UserReportRunTest, StopEndsTheReportAfterTheCurrentRecord)
+{
+    AddRecords(10);
+    stopAtEvents = 5;
+    RunSample(NineInchArea());
+    EXPECT_EQ(records, 5);
+    ASSERT_EQ(pages.size(), 2u);
+    EXPECT_EQ(TextsOn(2), (QStringList{QStringLiteral("HEAD"), QStringLiteral("FOOT"), QStringLiteral("R05")}));
+}
+
 TEST_F(UserReportRunTest, BandsOffLeaveTheirPlaceToTheTextArea)
 {
     AddRecords(2);
