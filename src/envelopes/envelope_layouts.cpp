@@ -82,15 +82,8 @@ TTableResult SaveEnvelopeLayout(TDataset& table, const QString& sysdataFolder, T
     TEnvelopeLayout row = layout;
     row.description = labels::KeptDescription(layout.description);
     row.sizeCode = EnvelopeSizeOrDefault(layout.sizeCode).code;
-    const auto writeColumns = [&table, &row](const QString& designFile) {
-        row.designFile = designFile;
-        return WriteColumns(table, row);
-    };
-    const TTableResult saved = labels::SaveLayoutRow(EnvelopeLayoutKind(), table, sysdataFolder, row.designFile, mode,
-                                                     writeColumns, writeDesign);
-    if (saved)
-        layout = row;
-    return saved;
+    return labels::SaveLayoutStruct(EnvelopeLayoutKind(), table, sysdataFolder, layout, row, mode, WriteColumns,
+                                    writeDesign);
 }
 
 TTableResult DeleteEnvelopeLayout(TDataset& table, const QString& sysdataFolder)

@@ -116,6 +116,25 @@ quorvel::TTableResult SaveLayoutRow(const TLayoutKind& kind, quorvel::TDataset& 
                                     QString& designFile, TLayoutSave mode, const TRowWriter& writeColumns,
                                     const TDesignWriter& writeDesign);
 
+// SaveLayoutRow for a layout kept as a struct with a `designFile`: `row`
+// is the layout as the table is to keep it, written by `writeRow(table,
+// row)`; on success `layout` becomes what the row holds.
+template <typename TRow, typename TWriteRow>
+quorvel::TTableResult SaveLayoutStruct(const TLayoutKind& kind, quorvel::TDataset& table,
+                                       const QString& sysdataFolder, TRow& layout, TRow row, TLayoutSave mode,
+                                       TWriteRow writeRow, const TDesignWriter& writeDesign)
+{
+    const auto writeColumns = [&table, &row, &writeRow](const QString& designFile) {
+        row.designFile = designFile;
+        return writeRow(table, row);
+    };
+    quorvel::TTableResult saved =
+        SaveLayoutRow(kind, table, sysdataFolder, row.designFile, mode, writeColumns, writeDesign);
+    if (saved)
+        layout = row;
+    return saved;
+}
+
 // Deletes the current row, then its design file where the row names a
 // plain one that exists; anything else the row names is left alone.
 quorvel::TTableResult DeleteLayoutRow(const TLayoutKind& kind, quorvel::TDataset& table,

@@ -84,15 +84,8 @@ TTableResult SaveReport(TDataset& table, const QString& sysdataFolder, TReportDe
     TReportDefinition row = report;
     row.description = report.description.left(kKeptTextLength);
     row.layout = report.layout.left(kKeptTextLength);
-    const auto writeColumns = [&table, &row](const QString& designFile) {
-        row.designFile = designFile;
-        return WriteColumns(table, row);
-    };
-    const TTableResult saved = labels::SaveLayoutRow(ReportLayoutKind(), table, sysdataFolder, row.designFile, mode,
-                                                     writeColumns, writeDesign);
-    if (saved)
-        report = row;
-    return saved;
+    return labels::SaveLayoutStruct(ReportLayoutKind(), table, sysdataFolder, report, row, mode, WriteColumns,
+                                    writeDesign);
 }
 
 TTableResult DeleteReport(TDataset& table, const QString& sysdataFolder)
