@@ -152,8 +152,9 @@ void TReportDesigner::ChangeLayoutButtonClick()
         return;
     settings_ = properties.Settings();
     // A smaller page may leave the bands taller than the space for them:
-    // they shrink as a sizer would shrink them.
-    for (TReportBand band : kObjectBands)
+    // they shrink as a sizer would shrink them, the detail band first, as
+    // it is the one that usually takes the page.
+    for (TReportBand band : { rbDetail, rbFooter, rbHeader })
         BandHeight(settings_, band) = FitBandHeight(settings_, band, BandHeight(settings_, band),
             MemoBandHeight(settings_), ppi);
     definition_.layout = LayoutText(RecognisePaper(settings_, ppi));

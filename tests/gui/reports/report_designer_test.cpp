@@ -274,6 +274,17 @@ TEST_F(ReportDesignerTest, ChangeLayoutToA4LandscapeIsWhatSaveKeeps)
     EXPECT_EQ(written.Lengths()[0], 11677);
 }
 
+TEST_F(ReportDesignerTest, ALowerPageShrinksTheDetailBandToFit)
+{
+    Open();
+    DragSizer(reports::rbDetail, 5000);
+    ChangeLayout({ "LandscapeButton" });
+    EXPECT_EQ(LayoutCaption(), QStringLiteral("Letter Size, Landscape"));
+    // 8.5 inches less the margins: 720 pixels, of which the header keeps 33.
+    EXPECT_EQ(designer->Settings().headerHeight, 33);
+    EXPECT_EQ(designer->Settings().detailHeight, 720 - 33);
+}
+
 TEST_F(ReportDesignerTest, CancelledLayoutChangesNothing)
 {
     Open();
