@@ -2,6 +2,7 @@
 // switches and sizers, the memo band, Change Layout, the default font, and
 // what Save and Cancel leave behind.
 #include "design/file/label_object_filer.h"
+#include "design/model/address_record.h"
 #include "design/model/class_set.h"
 #include "design/model/design_owner.h"
 #include "design/model/graphic_control.h"
@@ -12,8 +13,12 @@
 #include "reports/windows/report_design_tools.h"
 #include "reports/windows/report_designer.h"
 #include "reports/windows/report_page_view.h"
+#include "store/address_dataset.h"
+#include "store/address_file.h"
+#include "store/field_lengths.h"
 #include "store/ini_file.h"
 #include "surface_mouse.h"
+#include "xbase/apollo.h"
 
 #include <QCheckBox>
 #include <QFile>
@@ -397,6 +402,33 @@ TEST_F(ReportDesignerTest, TheMemoBandShowsTheNotesInItsFontAndAlignment)
     menu.actions().at(0)->trigger();
     EXPECT_EQ(designer->Settings().memoFontName, QStringLiteral("Courier New"));
     EXPECT_EQ(memo->font().pointSize(), 12);
+}
+
+TEST_F(ReportDesignerTest, RecordButtonsMoveTheAddressFileAndTheMemoBandFollows)
+{
+    const QString path = home() + QStringLiteral("add0001.DBF");
+    xbase::TApollo engine;
+    quorvel::TAddressDataset addresses(engine);
+    ASSERT_TRUE(quorvel::CreateAddressFile(path, addresses, quorvel::TNewFileFieldLengths()).ok);
+    ASSERT_TRUE(quorvel::OpenTableFile(path, addresses).ok);
+    for (const char* memo : { "First notes", "Second notes" }) {
+        ASSERT_TRUE(addresses.Insert());
+        ASSERT_TRUE(addresses.SetMemoText(u"MEMO", QString::fromLatin1(memo)));
+        ASSERT_TRUE(addresses.Post());
+    }
+    addresses.First();
+    const design::TGAddressRecord address(addresses);
+    labels::TDesignScreenContext context { sysdata(), &ini, &addresses, &address };
+    designer = std::make_unique<TReportDesigner>(context);
+    designer->LoadNew();
+    designer->show();
+    clickToggle(Switch("MemoCheck"));
+    auto* memo = child<QLabel>(designer.get(), "MemoBand");
+    EXPECT_EQ(memo->text(), QStringLiteral("First notes"));
+    clickButton(designer.get(), "LastButton");
+    EXPECT_EQ(memo->text(), QStringLiteral("Second notes"));
+    clickButton(designer.get(), "PriorButton");
+    EXPECT_EQ(memo->text(), QStringLiteral("First notes"));
 }
 
 TEST_F(ReportDesignerTest, TheDefaultFontGoesToTheBandsAndTheReport)
