@@ -1,5 +1,7 @@
 #include "ui/messages.h"
 
+#include <QApplication>
+
 namespace quorvel {
 
 QString informationCaption() { return QStringLiteral("Information"); }
@@ -17,6 +19,11 @@ void TMessages::error(QWidget* parent, const QString& text, const QString& capti
 bool TMessages::question(QWidget* parent, const QString& text, const QString& caption, TAnswer defaultAnswer)
 {
     return show(parent, {TMessageKind::Question, caption, text, defaultAnswer}) == TAnswer::Yes;
+}
+
+void TMessages::beep()
+{
+    QApplication::beep();
 }
 
 } // namespace quorvel

@@ -36,6 +36,8 @@ public:
     // A Yes/No box whose caption names the action. True for Yes.
     bool question(QWidget* parent, const QString& text, const QString& caption,
                   TAnswer defaultAnswer = TAnswer::Yes);
+    // The short sound for a click that does nothing.
+    virtual void beep();
 };
 
 } // namespace quorvel

@@ -15,6 +15,9 @@ public:
     TAnswer show(QWidget* parent, const TMessage& message) override;
 
     void setNextAnswer(TAnswer answer) { answers_.enqueue(answer); }
+    // Counted instead of sounded.
+    void beep() override { ++beeps_; }
+    int beeps() const { return beeps_; }
 
     const QList<TMessage>& shown() const { return shown_; }
     // The text of the last message, or empty.
@@ -24,6 +27,7 @@ public:
 private:
     QList<TMessage> shown_;
     QQueue<TAnswer> answers_;
+    int beeps_ = 0;
 };
 
 } // namespace quorvel

@@ -5,7 +5,6 @@
 #include "design/surface/surface_commands.h"
 #include "ui/services.h"
 
-#include <QApplication>
 
 namespace design {
 
@@ -88,7 +87,7 @@ std::optional<QString> TReportPanel::RefusalFor(TRPanelState tool, TRPanelKind b
 void TReportPanel::CreateObjectInRect(const QRect& rect)
 {
     if (const auto refusal = RefusalFor(panelState_, kind_)) {
-        QApplication::beep();
+        quorvel::TServices::messages().beep();
         quorvel::TServices::messages().information(this, *refusal);
         return;
     }
@@ -107,7 +106,7 @@ void TReportPanel::SurfaceMouseDown(Qt::MouseButton button, Qt::KeyboardModifier
                                     QPoint globalPoint)
 {
     if (!editingEnabled_) {
-        QApplication::beep();
+        quorvel::TServices::messages().beep();
         return;
     }
     TGDataPanel::SurfaceMouseDown(button, modifiers, point, globalPoint);

@@ -35,19 +35,28 @@ TDesignScreen::TDesignScreen(TDesignScreenContext context, const TDesignScreenKi
 
 TDesignScreen::~TDesignScreen()
 {
-    // The surface's objects sign off from the owner as they go, so the
-    // surface must go first.
-    delete surface_;
+    // The surfaces' objects sign off from the owner as they go, so the
+    // surfaces must go first.
+    delete page_;
 }
 
 void TDesignScreen::BuildScreen(design::TGDataPanel* surface, const std::vector<TDesignToolButton>& tools)
 {
-    surface_ = surface;
-    surface_->SetRecordSource(context_.record, context_.record != nullptr);
+    BuildScreen(surface, { surface }, surface, tools);
+}
+
+void TDesignScreen::BuildScreen(QWidget* page, std::vector<design::TGDataPanel*> surfaces,
+                                design::TGDataPanel* dataSurface, const std::vector<TDesignToolButton>& tools)
+{
+    page_ = page;
+    surfaces_ = std::move(surfaces);
+    dataSurface_ = dataSurface;
+    for (design::TGDataPanel* surface : surfaces_)
+        surface->SetRecordSource(context_.record, context_.record != nullptr);
     SurfaceScroller = new QScrollArea(this);
     SurfaceScroller->setObjectName(QStringLiteral("SurfaceScroller"));
     SurfaceScroller->setBackgroundRole(QPalette::Dark);
-    SurfaceScroller->setWidget(surface_);
+    SurfaceScroller->setWidget(page_);
 
     // The tools stand in a column beside the surface, as in drawing
     // programs: in one row with the view toggles they made the window wider
@@ -61,9 +70,11 @@ void TDesignScreen::BuildScreen(design::TGDataPanel* surface, const std::vector<
     column->addLayout(middle, 1);
     column->addWidget(MakeBottomBar());
 
-    connect(surface_, &design::TGBasePanel::LabelChangedEvent, this, &TDesignScreen::MarkChanged);
+    for (design::TGDataPanel* surface : surfaces_)
+        connect(surface, &design::TGBasePanel::LabelChangedEvent, this, &TDesignScreen::MarkChanged);
     connect(Description, &QLineEdit::textEdited, this, &TDesignScreen::MarkChanged);
-    LoadDefaultFont();
+    if (kind_.fontSection)
+        LoadDefaultFont();
 }
 
 QWidget* TDesignScreen::MakeTopBar()
@@ -124,7 +135,7 @@ void TDesignScreen::FitToSurface()
 {
     // Large enough to show the whole label or envelope at 100 %, but never
     // larger than the screen it opens on.
-    const QSize wanted = sizeHint() + surface_->size() - SurfaceScroller->sizeHint() + QSize(8, 8);
+    const QSize wanted = sizeHint() + page_->size() - SurfaceScroller->sizeHint() + QSize(8, 8);
     QSize fitted = wanted.expandedTo(QSize(720, 480));
     if (const QScreen* shown = screen())
         fitted = fitted.boundedTo(shown->availableSize() * 9 / 10);
@@ -155,11 +166,19 @@ QWidget* TDesignScreen::MakeViewBar()
     row->addWidget(ZoomCaption);
     row->addStretch();
     ShowZoomCaption();
+    ZoomSpinner->setVisible(kind_.zooms);
+    ZoomCaption->setVisible(kind_.zooms);
 
-    connect(ShowGrid, &QToolButton::toggled, this, [this](bool on) { surface_->SetShowGrid(on); });
-    connect(SnapToGrid, &QToolButton::toggled, this, [this](bool on) { surface_->SetSnapToGrid(on); });
+    connect(ShowGrid, &QToolButton::toggled, this, [this](bool on) {
+        for (design::TGDataPanel* surface : surfaces_)
+            surface->SetShowGrid(on);
+    });
+    connect(SnapToGrid, &QToolButton::toggled, this, [this](bool on) {
+        for (design::TGDataPanel* surface : surfaces_)
+            surface->SetSnapToGrid(on);
+    });
     connect(ShowFieldNamesButton, &QToolButton::toggled, this,
-        [this](bool names) { surface_->SetDisplayDataValues(!names); });
+        [this](bool names) { dataSurface_->SetDisplayDataValues(!names); });
     connect(zoomOut, &QPushButton::clicked, this, [this] { ZoomBy(-1); });
     connect(zoomIn, &QPushButton::clicked, this, [this] { ZoomBy(1); });
     return bar;
@@ -202,12 +221,13 @@ void TDesignScreen::ResizeSurface(QSize actualSize)
 {
     const bool wasQuiet = quiet_;
     quiet_ = true;
-    const float zoom = surface_->Zoom();
+    design::TGDataPanel* surface = surfaces_.front();
+    const float zoom = surface->Zoom();
     if (zoom != 1.0f)
-        surface_->SetZoom(1.0f);
-    surface_->resize(actualSize);
+        surface->SetZoom(1.0f);
+    surface->resize(actualSize);
     if (zoom != 1.0f)
-        surface_->SetZoom(zoom);
+        surface->SetZoom(zoom);
     quiet_ = wasQuiet;
 }
 
@@ -221,6 +241,11 @@ void TDesignScreen::RestorePlacement()
 void TDesignScreen::SetDescription(const QString& description)
 {
     Description->setText(description);
+}
+
+QString TDesignScreen::EditedDescription() const
+{
+    return KeptDescription(Description->text());
 }
 
 bool TDesignScreen::Changed() const
@@ -243,10 +268,16 @@ void TDesignScreen::showEvent(QShowEvent* event)
     }
 }
 
+void TDesignScreen::TrimObjects()
+{
+    for (design::TGDataPanel* surface : surfaces_)
+        surface->RemoveObjectsOutside();
+}
+
 void TDesignScreen::SaveButtonClick()
 {
-    surface_->RemoveObjectsOutside();
-    if (KeepLayout(KeptDescription(Description->text())))
+    TrimObjects();
+    if (KeepLayout(EditedDescription()))
         done(1);
 }
 
@@ -255,11 +286,11 @@ void TDesignScreen::reject()
     done(2);
 }
 
-void TDesignScreen::closeEvent(QCloseEvent* event)
+void TDesignScreen::done(int result)
 {
     if (context_.ini)
         quorvel::TWindowPlacement(*context_.ini).save(this);
-    QDialog::closeEvent(event);
+    QDialog::done(result);
 }
 
 void TDesignScreen::keyPressEvent(QKeyEvent* event)
@@ -288,17 +319,26 @@ void TDesignScreen::keyPressEvent(QKeyEvent* event)
     default:
         if (!(event->modifiers() & Qt::KeypadModifier)
             || (event->key() != Qt::Key_Plus && event->key() != Qt::Key_Minus)) {
-            // The selection frame moves the selection; the surface deletes it.
-            QWidget* target = surface_->Handle().isVisible() ? static_cast<QWidget*>(&surface_->Handle())
-                                                             : static_cast<QWidget*>(surface_);
-            QCoreApplication::sendEvent(target, event);
+            QCoreApplication::sendEvent(KeyTarget(), event);
         }
     }
 }
 
+QWidget* TDesignScreen::KeyTarget() const
+{
+    // The selection frame moves the selection; the surface deletes it.
+    for (design::TGDataPanel* surface : surfaces_)
+        if (surface->Handle().isVisible())
+            return &surface->Handle();
+    for (design::TGDataPanel* surface : surfaces_)
+        if (surface->hasFocus())
+            return surface;
+    return surfaces_.front();
+}
+
 void TDesignScreen::keyReleaseEvent(QKeyEvent* event)
 {
-    if ((event->modifiers() & Qt::KeypadModifier) && !Description->hasFocus()) {
+    if (kind_.zooms && (event->modifiers() & Qt::KeypadModifier) && !Description->hasFocus()) {
         if (event->key() == Qt::Key_Plus)
             return ZoomBy(1);
         if (event->key() == Qt::Key_Minus)

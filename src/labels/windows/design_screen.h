@@ -8,6 +8,7 @@
 #include <vector>
 
 class QButtonGroup;
+class QFont;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -45,12 +46,15 @@ struct TDesignScreenKind {
     const char* changeButtonName;
     const char* changeButtonText;
     const char* descriptionName;
-    const char* fontSection; // settings file section of the default font
+    // Settings file section of the default font; none when the designer
+    // keeps the font with the design (KeepDefaultFont).
+    const char* fontSection;
     int helpContext;
     // Zoom steps of 10 %: zooming out goes on while the zoom is at least
     // the first figure, zooming in while it is at most the second.
-    int zoomOutWhileAtLeast;
-    int zoomInWhileAtMost;
+    int zoomOutWhileAtLeast = 0;
+    int zoomInWhileAtMost = 0;
+    bool zooms = true;
 };
 
 // A creation tool's button and the hint it shows.
@@ -69,10 +73,10 @@ std::vector<TDesignToolButton> DesignToolButtons(const Tools& tools)
     return buttons;
 }
 
-// The frame the label and envelope designers share: the description and
-// default font above, the tools, view toggles and zoom, the surface in a
-// scrolling view, and the record buttons, Cancel, Save and Help below.
-// Save closes with 1 once the designer has kept the layout, Cancel with 2.
+// The frame the designers share: the description and default font above,
+// the tools, view toggles and zoom, the surfaces in a scrolling view, and
+// the record buttons, Cancel, Save and Help below. Save closes with 1 once
+// the designer has kept the layout, Cancel with 2.
 class TDesignScreen : public QDialog {
     Q_OBJECT
 
@@ -80,6 +84,7 @@ public:
     ~TDesignScreen() override;
 
     design::TGDesignOwner& Owner() { return owner_; }
+    const design::TGDesignOwner& Owner() const { return owner_; }
     bool Changed() const;
 
 protected:
@@ -88,6 +93,11 @@ protected:
     // Lays the window out around the surface, which the designer made with
     // Owner(); the first tool is selection.
     void BuildScreen(design::TGDataPanel* surface, const std::vector<TDesignToolButton>& tools);
+    // The same for a page holding several surfaces: grid, snap, fonts and
+    // record moves reach all of them, the field names toggle only
+    // `dataSurface`.
+    void BuildScreen(QWidget* page, std::vector<design::TGDataPanel*> surfaces, design::TGDataPanel* dataSurface,
+                     const std::vector<TDesignToolButton>& tools);
 
     // The toggles a designer adds between "Snap to Grid" and the field names.
     virtual void AddViewToggles(QWidget* bar);
@@ -98,20 +108,36 @@ protected:
     // Keeps the design with its description (already cut to its length);
     // false leaves the window open.
     virtual bool KeepLayout(const QString& description) = 0;
+    // Before KeepLayout: drops what lies outside the surfaces.
+    virtual void TrimObjects();
+    // The font chosen with the default-font button, already on the surfaces:
+    // by default kept in the settings file section of the kind.
+    virtual void KeepDefaultFont(const QFont& font);
+    // The record buttons moved the address file.
+    virtual void RecordMoved() { }
 
     QToolButton* AddToggle(QWidget* bar, const char* objectName, const char* text, const char* hint);
     void SelectTool(int tool);
     // Sizes the surface in pixels at zoom 1, keeping the zoom on the screen.
     void ResizeSurface(QSize actualSize);
+    // Gives the font to every surface and shows it on the default-font button.
+    void SetDefaultFont(const QFont& font);
+    // Large enough to show the whole page at 100 %, within the screen.
+    void FitToSurface();
     void RestorePlacement();
     void SetDescription(const QString& description);
+    // The description as typed, cut to its length.
+    QString EditedDescription() const;
     void MarkChanged();
     // Opening or zooming: nothing the screen does itself is an edit.
     void SetQuiet(bool quiet) { quiet_ = quiet; }
     bool Quiet() const { return quiet_; }
 
     void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
+    // Every way out, Save, Cancel or the window's close box, ends here:
+    // the placement is kept. (A dialog closed by done() never sees its
+    // close event.)
+    void done(int result) override;
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void reject() override;
@@ -124,8 +150,8 @@ private:
     QWidget* MakeTopBar();
     QWidget* MakeToolPalette(const std::vector<TDesignToolButton>& tools);
     QWidget* MakeViewBar();
-    void FitToSurface();
     QWidget* MakeBottomBar();
+    QWidget* KeyTarget() const;
     void SaveButtonClick();
 
     // Tools and view.
@@ -138,7 +164,9 @@ private:
 
     const TDesignScreenKind& kind_;
     design::TGDesignOwner owner_;
-    design::TGDataPanel* surface_ = nullptr;
+    QWidget* page_ = nullptr;
+    std::vector<design::TGDataPanel*> surfaces_;
+    design::TGDataPanel* dataSurface_ = nullptr;
     bool opened_ = false;
     bool quiet_ = true;
     int zoomPercent_ = 100;

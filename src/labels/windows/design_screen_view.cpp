@@ -29,7 +29,8 @@ void TDesignScreen::ZoomBy(int steps)
     zoomPercent_ += steps * kZoomStep;
     const bool wasQuiet = quiet_;
     quiet_ = true;
-    surface_->SetZoom(static_cast<float>(zoomPercent_) / 100.0f);
+    for (design::TGDataPanel* surface : surfaces_)
+        surface->SetZoom(static_cast<float>(zoomPercent_) / 100.0f);
     quiet_ = wasQuiet;
     ShowZoomCaption();
 }
@@ -54,12 +55,15 @@ void TDesignScreen::MoveRecord(QPushButton* button)
         addresses->Last();
     // Back at the first record the counters start again, as the first
     // label of a run would; any other move shows the next label.
-    if (button == FirstButton)
-        surface_->ResetAllCounters();
-    else
-        surface_->AdvanceAllCounters();
-    surface_->RefreshData();
-    surface_->update();
+    for (design::TGDataPanel* surface : surfaces_) {
+        if (button == FirstButton)
+            surface->ResetAllCounters();
+        else
+            surface->AdvanceAllCounters();
+        surface->RefreshData();
+        surface->update();
+    }
+    RecordMoved();
 }
 
 void TDesignScreen::LoadDefaultFont()
@@ -67,13 +71,19 @@ void TDesignScreen::LoadDefaultFont()
     const QString section = QString::fromLatin1(kind_.fontSection);
     const TLabelFontPreferences prefs
         = context_.ini ? TLabelFontPreferences::Load(*context_.ini, section) : TLabelFontPreferences {};
-    surface_->setFont(design::DialogFont(prefs.DesignFont(owner_.PixelsPerInch()), owner_.PixelsPerInch()));
+    SetDefaultFont(design::DialogFont(prefs.DesignFont(owner_.PixelsPerInch()), owner_.PixelsPerInch()));
+}
+
+void TDesignScreen::SetDefaultFont(const QFont& font)
+{
+    for (design::TGDataPanel* surface : surfaces_)
+        surface->setFont(font);
     ShowDefaultFontCaption();
 }
 
 void TDesignScreen::ShowDefaultFontCaption()
 {
-    const QFont font = surface_->font();
+    const QFont font = surfaces_.front()->font();
     QString caption = QStringLiteral("Default Font: ") + font.family() + QStringLiteral(", ")
         + QString::number(font.pointSize()) + QStringLiteral(" pt ");
     if (font.bold())
@@ -85,18 +95,22 @@ void TDesignScreen::ShowDefaultFontCaption()
 
 void TDesignScreen::DefaultFontbuttonClick()
 {
-    const std::optional<QFont> chosen = quorvel::TServices::dialogs().font(this, surface_->font());
+    const std::optional<QFont> chosen = quorvel::TServices::dialogs().font(this, surfaces_.front()->font());
     if (!chosen)
         return;
-    surface_->setFont(*chosen);
-    ShowDefaultFontCaption();
-    if (!context_.ini)
+    SetDefaultFont(*chosen);
+    KeepDefaultFont(*chosen);
+}
+
+void TDesignScreen::KeepDefaultFont(const QFont& font)
+{
+    if (!context_.ini || !kind_.fontSection)
         return;
     TLabelFontPreferences prefs;
-    prefs.name = chosen->family();
-    prefs.size = chosen->pointSize();
-    prefs.bold = chosen->bold();
-    prefs.italic = chosen->italic();
+    prefs.name = font.family();
+    prefs.size = font.pointSize();
+    prefs.bold = font.bold();
+    prefs.italic = font.italic();
     if (!prefs.Save(*context_.ini, QString::fromLatin1(kind_.fontSection)))
         quorvel::TServices::messages().error(
             this, QStringLiteral("The default font could not be saved: ") + context_.ini->lastError());

@@ -36,6 +36,7 @@ TEST(ReportBand, RefusesToolsOutsideTheirBands)
         mouse.Release(QPoint(100, 40));
         EXPECT_EQ(band.Objects().Count(), 0) << c.message;
         EXPECT_EQ(ui.messages.lastText(), QString::fromLatin1(c.message));
+        EXPECT_EQ(ui.messages.beeps(), 1) << c.message;
     }
 }
 
