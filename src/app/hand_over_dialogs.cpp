@@ -6,6 +6,7 @@
 #include "labels/windows/count_zip_codes.h"
 #include "labels/windows/label_setup_screen.h"
 #include "labels/windows/print_current_record.h"
+#include "reports/windows/report_setup.h"
 
 namespace quorvel {
 
@@ -52,6 +53,16 @@ std::unique_ptr<QDialog> makeEnvelopeSetupScreen(THandOverContext& c)
         &c.window);
 }
 
+std::unique_ptr<QDialog> makeReportSetup(THandOverContext& c)
+{
+    if (!c.systemTable)
+        return nullptr;
+    return std::make_unique<reports::TReportSetup>(
+        reports::TReportSetupContext { c.addresses, *c.systemTable, c.window.home(), c.window.settings().ini(),
+            c.filterChoiceEnabled, outputDialogs(), previewPreparation(reports::TReportSetup::kHelpContext) },
+        &c.window);
+}
+
 std::unique_ptr<QDialog> makeCountZipCodes(THandOverContext& c)
 {
     return std::make_unique<labels::TCountZipCodes>(
@@ -75,6 +86,8 @@ THandOverDialogFactory handOverDialog(THandOverCommand command)
     switch (command) {
     case THandOverCommand::hoLabels:
         return makeLabelSetupScreen;
+    case THandOverCommand::hoReports:
+        return makeReportSetup;
     case THandOverCommand::hoEnvelopes:
         return makeEnvelopeSetupScreen;
     case THandOverCommand::hoCountZip:

@@ -200,13 +200,12 @@ TEST_F(MenuTest, CommandsWithoutTheirWindowsStayVisibleAndDisabled)
     addThreeRecords();
     for (const char* name : { "mnuImportDbf", "mnuImportAscii", "mnuImportOlder1", "mnuImportOlder2", "mnuExport",
              "mnuStateZip", "mnuConvertCase", "mnuDeleteRecords", "mnuSearchReplace", "mnuDuplicates",
-             "mnuPrintLetters", "mnuPrintReports" }) {
+             "mnuPrintLetters" }) {
         const QAction* item = control<QAction>(QString::fromLatin1(name));
         EXPECT_TRUE(item->isVisible()) << name;
         EXPECT_FALSE(item->isEnabled()) << name;
     }
-    for (const char* name : { "LettersButton", "ReportsButton", "DialPhone1Button",
-             "DialPhone2Button" }) {
+    for (const char* name : { "LettersButton", "DialPhone1Button", "DialPhone2Button" }) {
         EXPECT_TRUE(visible(name)) << name;
         EXPECT_FALSE(enabled(name)) << name;
     }
