@@ -5,17 +5,15 @@
 #include "envelopes/envelope_sizes.h"
 #include "envelopes/windows/envelope_current_record.h"
 #include "labels/windows/dialog_buttons.h"
+#include "labels/windows/layout_row_grid.h"
+#include "labels/windows/record_choice_box.h"
 #include "output/rp_device.h"
 #include "store/address_dataset.h"
 #include "store/home_folder.h"
 #include "ui/services.h"
 
-#include <QCheckBox>
-#include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -32,13 +30,14 @@ TQVEnvelopes::TQVEnvelopes(TEnvelopeSetupContext context, QWidget* parent)
 {
     setObjectName(QStringLiteral("TQVEnvelopes"));
     setWindowTitle(QStringLiteral("Print Envelope"));
-    EnvelopeSetupGrid = Named(new QTableWidget(0, 2, this), "EnvelopeSetupGrid");
-    EnvelopeSetupGrid->setHorizontalHeaderLabels({ QStringLiteral("Description"), QStringLiteral("Envelope Size") });
-    EnvelopeSetupGrid->horizontalHeader()->setStretchLastSection(true);
-    EnvelopeSetupGrid->verticalHeader()->hide();
-    EnvelopeSetupGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    EnvelopeSetupGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    EnvelopeSetupGrid->setSelectionMode(QAbstractItemView::SingleSelection);
+    EnvelopeSetupGrid = Named(
+        new labels::TLayoutRowGrid({ QStringLiteral("Description"), QStringLiteral("Envelope Size") },
+            [](const quorvel::TDataset& table) {
+                const TEnvelopeLayout layout = ReadCurrentEnvelopeLayout(table);
+                return QStringList { layout.description, EnvelopeSizeOrDefault(layout.sizeCode).caption };
+            },
+            this),
+        "EnvelopeSetupGrid");
     CurrentRecord = new TEnvelopeCurrentRecord(context_.addresses, this);
 
     auto* side = new QVBoxLayout;
@@ -67,24 +66,12 @@ TQVEnvelopes::~TQVEnvelopes() = default;
 
 QWidget* TQVEnvelopes::MakeWhatToPrint()
 {
-    WhatToPrint = Named(new QGroupBox(QStringLiteral("What to Print"), this), "WhatToPrint");
-    rbQAll = Named(new QRadioButton(QStringLiteral("All records"), WhatToPrint), "rbQAll");
-    rbQFilter = Named(new QRadioButton(QStringLiteral("Records matching filter"), WhatToPrint), "rbQFilter");
-    rbOnlyThis = Named(new QRadioButton(QStringLiteral("Only current record"), WhatToPrint), "rbOnlyThis");
-    StartCurrentCheck
-        = Named(new QCheckBox(QStringLiteral("Start from current record"), WhatToPrint), "StartCurrentCheck");
-    auto* choices = new QVBoxLayout(WhatToPrint);
-    for (QWidget* control : std::initializer_list<QWidget*> { rbQAll, rbQFilter, rbOnlyThis, StartCurrentCheck })
-        choices->addWidget(control);
-
-    const auto choose = [this](labels::TRecordChoice records) {
+    WhatToPrint = new labels::TRecordChoiceBox(this);
+    WhatToPrint->OnChoose = [this](labels::TRecordChoice records) {
         options_.records = records;
         ShowOptions();
     };
-    connect(rbQAll, &QRadioButton::clicked, this, [choose] { choose(labels::rcAllRecords); });
-    connect(rbQFilter, &QRadioButton::clicked, this, [choose] { choose(labels::rcMatchingFilter); });
-    connect(rbOnlyThis, &QRadioButton::clicked, this, [choose] { choose(labels::rcOnlyCurrent); });
-    connect(StartCurrentCheck, &QCheckBox::clicked, this, [this](bool on) { options_.startFromCurrent = on; });
+    WhatToPrint->OnStartFromCurrent = [this](bool on) { options_.startFromCurrent = on; };
     ShowOptions();
     return WhatToPrint;
 }
@@ -153,39 +140,21 @@ void TQVEnvelopes::FormActivate()
 
 void TQVEnvelopes::ShowLayouts(std::uint32_t current)
 {
-    rows_.clear();
-    const QSignalBlocker quiet(EnvelopeSetupGrid);
-    EnvelopeSetupGrid->setRowCount(0);
-    quorvel::TDataset& table = context_.layouts;
-    if (table.Active()) {
-        for (bool more = table.First(); more; more = table.Next()) {
-            const TEnvelopeLayout layout = ReadCurrentEnvelopeLayout(table);
-            const int row = EnvelopeSetupGrid->rowCount();
-            EnvelopeSetupGrid->insertRow(row);
-            EnvelopeSetupGrid->setItem(row, 0, new QTableWidgetItem(layout.description));
-            EnvelopeSetupGrid->setItem(row, 1, new QTableWidgetItem(EnvelopeSizeOrDefault(layout.sizeCode).caption));
-            rows_.push_back(table.RecNo());
-            if (table.RecNo() == current || row == 0)
-                EnvelopeSetupGrid->setCurrentCell(row, 0);
-        }
-    }
+    EnvelopeSetupGrid->ShowRows(context_.layouts, current);
     UpdateButtons();
     ShowDisplayEnvelope();
 }
 
 bool TQVEnvelopes::GoToHighlighted()
 {
-    const int row = EnvelopeSetupGrid->currentRow();
-    if (row < 0 || row >= static_cast<int>(rows_.size()))
-        return false;
-    return context_.layouts.GoTo(rows_[static_cast<std::size_t>(row)]);
+    return EnvelopeSetupGrid->GoToHighlighted(context_.layouts);
 }
 
 void TQVEnvelopes::UpdateButtons()
 {
     // New is always there: an empty table must be able to get its first
     // layout. The others need a layout to work on.
-    const bool any = !rows_.empty();
+    const bool any = EnvelopeSetupGrid->HasRows();
     for (QWidget* control : std::initializer_list<QWidget*> {
              PrintButton, PreviewButton, ModifyButton, DeleteButton, CloneButton, EnvelopeSetupGrid })
         control->setEnabled(any);
@@ -193,10 +162,7 @@ void TQVEnvelopes::UpdateButtons()
 
 void TQVEnvelopes::ShowOptions()
 {
-    rbQAll->setChecked(options_.records == labels::rcAllRecords);
-    rbQFilter->setChecked(options_.records == labels::rcMatchingFilter);
-    rbOnlyThis->setChecked(options_.records == labels::rcOnlyCurrent);
-    StartCurrentCheck->setChecked(options_.startFromCurrent);
+    WhatToPrint->Show(options_.records, options_.startFromCurrent);
 }
 
 void TQVEnvelopes::ShowDisplayEnvelope()

@@ -13,17 +13,18 @@
 #include <optional>
 #include <vector>
 
-class QCheckBox;
-class QGroupBox;
 class QPushButton;
-class QRadioButton;
-class QTableWidget;
 
 
 namespace output {
 class TOutputDialogs;
 class TPreviewForm;
 } // namespace output
+
+namespace labels {
+class TLayoutRowGrid;
+class TRecordChoiceBox;
+} // namespace labels
 
 namespace quorvel {
 class TAddressDataset;
@@ -106,15 +107,10 @@ private:
     TEnvelopeRunOptions options_;
     design::TGDesignOwner displayOwner_;
     design::TGAddressRecord record_;
-    std::vector<std::uint32_t> rows_; // the record number of each grid row
     bool opened_ = false;
 
-    QTableWidget* EnvelopeSetupGrid;
-    QGroupBox* WhatToPrint;
-    QRadioButton* rbQAll;
-    QRadioButton* rbQFilter;
-    QRadioButton* rbOnlyThis;
-    QCheckBox* StartCurrentCheck;
+    labels::TLayoutRowGrid* EnvelopeSetupGrid;
+    labels::TRecordChoiceBox* WhatToPrint;
     TEnvelopeCurrentRecord* CurrentRecord;
     TEnvelopePanel* EDisplay;
     QPushButton* PrintButton;

@@ -1,22 +1,21 @@
 #include "reports/windows/report_setup.h"
 
 #include "labels/windows/dialog_buttons.h"
+#include "labels/windows/layout_row_grid.h"
+#include "labels/windows/record_choice_box.h"
 #include "store/address_dataset.h"
 #include "store/dataset.h"
 #include "ui/services.h"
 
 #include <QCheckBox>
-#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTabBar>
 #include <QTabWidget>
-#include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace reports {
@@ -102,14 +101,13 @@ QWidget* TReportSetup::MakeBuiltInPage()
 QWidget* TReportSetup::MakeDesignerPage()
 {
     auto* page = Named(new QWidget(this), "DesignerPage");
-    ReportGrid = Named(new QTableWidget(0, 1, page), "ReportGrid");
-    ReportGrid->setHorizontalHeaderLabels({ QStringLiteral("Description") });
-    ReportGrid->horizontalHeader()->setStretchLastSection(true);
-    ReportGrid->verticalHeader()->hide();
+    ReportGrid = Named(new labels::TLayoutRowGrid({ QStringLiteral("Description") },
+                           [](const quorvel::TDataset& table) {
+                               return QStringList { ReadCurrentReport(table).description };
+                           },
+                           page),
+        "ReportGrid");
     ReportGrid->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
-    ReportGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    ReportGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    ReportGrid->setSelectionMode(QAbstractItemView::SingleSelection);
     ModifyButton = MakeButton(page, "ModifyButton", QStringLiteral("&Modify"));
     NewButton = MakeButton(page, "NewButton", QStringLiteral("&New"));
     DeleteButton = MakeButton(page, "DeleteButton", QStringLiteral("&Delete"));
@@ -133,27 +131,15 @@ QWidget* TReportSetup::MakeDesignerPage()
 
 QWidget* TReportSetup::MakeWhatToPrint()
 {
-    WhatToPrint = Named(new QGroupBox(QStringLiteral("What to Print"), this), "WhatToPrint");
-    rbQAll = Named(new QRadioButton(QStringLiteral("&All records"), WhatToPrint), "rbQAll");
-    rbQFilter = Named(new QRadioButton(QStringLiteral("&Records matching filter"), WhatToPrint), "rbQFilter");
-    rbOnlyThis = Named(new QRadioButton(QStringLiteral("&Only current record"), WhatToPrint), "rbOnlyThis");
-    StartCurrentCheck
-        = Named(new QCheckBox(QStringLiteral("Start &from current record"), WhatToPrint), "StartCurrentCheck");
-    OnePerPageCheck = Named(new QCheckBox(QStringLiteral("One Record Per Pa&ge"), WhatToPrint), "OnePerPageCheck");
-    auto* choices = new QVBoxLayout(WhatToPrint);
-    for (QWidget* control :
-        std::initializer_list<QWidget*> { rbQAll, rbQFilter, rbOnlyThis, StartCurrentCheck, OnePerPageCheck })
-        choices->addWidget(control);
-    rbQFilter->setEnabled(context_.filterChoiceEnabled);
-
-    const auto choose = [this](labels::TRecordChoice records) {
+    WhatToPrint = new labels::TRecordChoiceBox(this);
+    WhatToPrint->SetFilterChoiceEnabled(context_.filterChoiceEnabled);
+    OnePerPageCheck = Named(new QCheckBox(QStringLiteral("One Record Per Pa&ge"), this), "OnePerPageCheck");
+    WhatToPrint->AddOption(OnePerPageCheck);
+    WhatToPrint->OnChoose = [this](labels::TRecordChoice records) {
         options_.records = records;
         ShowOptions();
     };
-    connect(rbQAll, &QRadioButton::clicked, this, [choose] { choose(labels::rcAllRecords); });
-    connect(rbQFilter, &QRadioButton::clicked, this, [choose] { choose(labels::rcMatchingFilter); });
-    connect(rbOnlyThis, &QRadioButton::clicked, this, [choose] { choose(labels::rcOnlyCurrent); });
-    connect(StartCurrentCheck, &QCheckBox::toggled, this, [this](bool on) { options_.startFromCurrent = on; });
+    WhatToPrint->OnStartFromCurrent = [this](bool on) { options_.startFromCurrent = on; };
     connect(OnePerPageCheck, &QCheckBox::toggled, this, [this](bool on) { options_.onePerPage = on; });
     ShowOptions();
     return WhatToPrint;
@@ -194,30 +180,19 @@ TReportSetup::TPage TReportSetup::CurrentPage() const
 
 void TReportSetup::ShowReports(std::uint32_t current)
 {
-    rows_.clear();
-    const QSignalBlocker quiet(ReportGrid);
-    ReportGrid->setRowCount(0);
-    quorvel::TDataset& table = context_.reports;
-    if (table.Active()) {
-        for (bool more = table.First(); more; more = table.Next()) {
-            const int row = ReportGrid->rowCount();
-            ReportGrid->insertRow(row);
-            ReportGrid->setItem(row, 0, new QTableWidgetItem(ReadCurrentReport(table).description));
-            rows_.push_back(table.RecNo());
-            if (table.RecNo() == current || row == 0)
-                ReportGrid->setCurrentCell(row, 0);
-        }
-    }
+    ReportGrid->ShowRows(context_.reports, current);
     GoToHighlighted();
     UpdateButtons();
 }
 
 bool TReportSetup::GoToHighlighted()
 {
-    const int row = ReportGrid->currentRow();
-    if (row < 0 || row >= static_cast<int>(rows_.size()))
-        return false;
-    return context_.reports.GoTo(rows_[static_cast<std::size_t>(row)]);
+    return ReportGrid->GoToHighlighted(context_.reports);
+}
+
+bool TReportSetup::HasReports() const
+{
+    return ReportGrid->HasRows();
 }
 
 void TReportSetup::UpdateButtons()
@@ -238,10 +213,7 @@ void TReportSetup::UpdateButtons()
 
 void TReportSetup::ShowOptions()
 {
-    rbQAll->setChecked(options_.records == labels::rcAllRecords);
-    rbQFilter->setChecked(options_.records == labels::rcMatchingFilter);
-    rbOnlyThis->setChecked(options_.records == labels::rcOnlyCurrent);
-    StartCurrentCheck->setChecked(options_.startFromCurrent);
+    WhatToPrint->Show(options_.records, options_.startFromCurrent);
     OnePerPageCheck->setChecked(options_.onePerPage);
 }
 

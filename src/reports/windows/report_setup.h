@@ -8,21 +8,22 @@
 #include <QDialog>
 #include <cstdint>
 #include <functional>
-#include <vector>
 
 class QCheckBox;
-class QGroupBox;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
-class QRadioButton;
 class QTabWidget;
-class QTableWidget;
 
 namespace output {
 class TOutputDialogs;
 class TPreviewForm;
 } // namespace output
+
+namespace labels {
+class TLayoutRowGrid;
+class TRecordChoiceBox;
+} // namespace labels
 
 namespace quorvel {
 class TAddressDataset;
@@ -85,7 +86,7 @@ private:
 
     void ShowReports(std::uint32_t current);
     bool GoToHighlighted();
-    bool HasReports() const { return !rows_.empty(); }
+    bool HasReports() const;
     // Which controls the page and the table allow.
     void UpdateButtons();
     void ShowOptions();
@@ -103,19 +104,14 @@ private:
     TReportSetupContext context_;
     TReportRunOptions options_;
     design::TGAddressRecord record_;
-    std::vector<std::uint32_t> rows_; // the record number of each grid row
 
     QTabWidget* PageControl;
     QLineEdit* ReportTitleEdit;
     QListWidget* ReportList;
     QCheckBox* PrintMemoCheck;
     QCheckBox* PrintCodesCheck;
-    QTableWidget* ReportGrid;
-    QGroupBox* WhatToPrint;
-    QRadioButton* rbQAll;
-    QRadioButton* rbQFilter;
-    QRadioButton* rbOnlyThis;
-    QCheckBox* StartCurrentCheck;
+    labels::TLayoutRowGrid* ReportGrid;
+    labels::TRecordChoiceBox* WhatToPrint;
     QCheckBox* OnePerPageCheck;
     QPushButton* PrintButton;
     QPushButton* PreviewButton;
