@@ -5,6 +5,7 @@
 #include "labels/label_stock.h"
 #include "labels/position_mask.h"
 #include "labels/windows/dialog_buttons.h"
+#include "labels/windows/layout_row_grid.h"
 #include "output/rp_device.h"
 #include "store/dataset.h"
 #include "store/home_folder.h"
@@ -15,11 +16,9 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace labels {
@@ -32,13 +31,14 @@ TLabelSetupScreen::TLabelSetupScreen(TLabelSetupContext context, QWidget* parent
     setWindowTitle(QStringLiteral("Print Labels"));
     picks_.mask = AllPositions();
 
-    LayoutGrid = Named(new QTableWidget(0, 2, this), "LayoutGrid");
-    LayoutGrid->setHorizontalHeaderLabels({ QStringLiteral("Description"), QStringLiteral("Sheet Name") });
-    LayoutGrid->horizontalHeader()->setStretchLastSection(true);
-    LayoutGrid->verticalHeader()->hide();
-    LayoutGrid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    LayoutGrid->setSelectionBehavior(QAbstractItemView::SelectRows);
-    LayoutGrid->setSelectionMode(QAbstractItemView::SingleSelection);
+    LayoutGrid = Named(new TLayoutRowGrid({ QStringLiteral("Description"), QStringLiteral("Sheet Name") },
+                           [](const quorvel::TDataset& table) {
+                               TLabelStock stock;
+                               stock.templateDescription = table.FieldAsString(u"TPLDESCRIP");
+                               return QStringList { table.FieldAsString(u"DESCRIPT"), SheetName(stock) };
+                           },
+                           this),
+        "LayoutGrid");
     PrinterCombo = Named(new QComboBox(this), "PrinterCombo");
 
     auto* printerRow = new QHBoxLayout;
@@ -157,36 +157,11 @@ void TLabelSetupScreen::FormActivate()
 
 void TLabelSetupScreen::ShowLayouts(std::uint32_t current)
 {
-    rows_.clear();
-    QStringList descriptions;
-    QStringList sheets;
-    quorvel::TDataset& table = context_.layouts;
-    if (table.Active()) {
-        for (bool more = table.First(); more; more = table.Next()) {
-            rows_.push_back(table.RecNo());
-            descriptions.append(table.FieldAsString(u"DESCRIPT"));
-            TLabelStock stock;
-            stock.templateDescription = table.FieldAsString(u"TPLDESCRIP");
-            sheets.append(SheetName(stock));
-        }
-    }
+    LayoutGrid->ShowRows(context_.layouts, current);
     // With no layout yet the greyed grid shows the sheet a first layout is
     // made for, so the screen never looks broken; it names no row to act on.
-    if (rows_.empty()) {
-        const TLabelLayout placeholder = DefaultLabelSetup();
-        descriptions = { placeholder.description };
-        sheets = { SheetName(placeholder.stock) };
-    }
-    LayoutGrid->setRowCount(static_cast<int>(descriptions.size()));
-    int highlighted = rows_.empty() ? -1 : 0;
-    for (int row = 0; row < static_cast<int>(descriptions.size()); ++row) {
-        LayoutGrid->setItem(row, 0, new QTableWidgetItem(descriptions[row]));
-        LayoutGrid->setItem(row, 1, new QTableWidgetItem(sheets[row]));
-        if (!rows_.empty() && rows_[static_cast<std::size_t>(row)] == current)
-            highlighted = row;
-    }
-    if (highlighted >= 0)
-        LayoutGrid->setCurrentCell(highlighted, 0);
+    const TLabelLayout placeholder = DefaultLabelSetup();
+    LayoutGrid->ShowPlaceholder({ placeholder.description, SheetName(placeholder.stock) });
     GoToHighlighted();
     UpdateButtons();
 }
@@ -203,15 +178,12 @@ std::optional<TLabelLayout> TLabelSetupScreen::HighlightedLayout()
 
 bool TLabelSetupScreen::GoToHighlighted()
 {
-    const int row = LayoutGrid->currentRow();
-    if (row < 0 || row >= static_cast<int>(rows_.size()))
-        return false;
-    return context_.layouts.GoTo(rows_[static_cast<std::size_t>(row)]);
+    return LayoutGrid->GoToHighlighted(context_.layouts);
 }
 
 void TLabelSetupScreen::UpdateButtons()
 {
-    const bool any = !rows_.empty();
+    const bool any = LayoutGrid->HasRows();
     for (QWidget* control : std::initializer_list<QWidget*> {
              PrintNow, Previewbutton, ModifyButton, DeleteButton, CloneButton, LayoutGrid, WhatToPrint, RunOptions })
         control->setEnabled(any);

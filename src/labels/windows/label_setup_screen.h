@@ -9,14 +9,12 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
-#include <vector>
 
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QPushButton;
 class QRadioButton;
-class QTableWidget;
 
 namespace output {
 class TOutputDialogs;
@@ -33,6 +31,7 @@ class TIniFile;
 namespace labels {
 
 class TLabelDesignScreen;
+class TLayoutRowGrid;
 
 // What "Print Labels" is handed when the main window gives it the address
 // file.
@@ -103,10 +102,9 @@ private:
     TLabelSetupContext context_;
     TLabelSetupOptions options_;
     TLabelPicks picks_;
-    std::vector<std::uint32_t> rows_; // the record number of each grid row
     bool opened_ = false;
 
-    QTableWidget* LayoutGrid;
+    TLayoutRowGrid* LayoutGrid;
     QGroupBox* WhatToPrint;
     QGroupBox* RunOptions;
     QRadioButton* rbQAll;

@@ -28,13 +28,26 @@ void TLayoutRowGrid::ShowRows(quorvel::TDataset& table, std::uint32_t current)
     for (bool more = table.First(); more; more = table.Next()) {
         const int line = rowCount();
         insertRow(line);
-        const QStringList cells = cells_(table);
-        for (int column = 0; column < cells.size() && column < columnCount(); ++column)
-            setItem(line, column, new QTableWidgetItem(cells[column]));
+        SetCells(line, cells_(table));
         rows_.push_back(table.RecNo());
         if (table.RecNo() == current || line == 0)
             setCurrentCell(line, 0);
     }
+}
+
+void TLayoutRowGrid::ShowPlaceholder(const QStringList& cells)
+{
+    if (HasRows())
+        return;
+    const QSignalBlocker quiet(this);
+    setRowCount(1);
+    SetCells(0, cells);
+}
+
+void TLayoutRowGrid::SetCells(int line, const QStringList& cells)
+{
+    for (int column = 0; column < cells.size() && column < columnCount(); ++column)
+        setItem(line, column, new QTableWidgetItem(cells[column]));
 }
 
 bool TLayoutRowGrid::GoToHighlighted(quorvel::TDataset& table) const

@@ -13,7 +13,7 @@ class TDataset;
 
 namespace labels {
 
-// The read-only grid of a layout table's rows (envelope layouts, reports),
+// The read-only grid of a layout table's rows (labels, envelopes, reports),
 // one line a row in the table's order. It keeps each line's record number,
 // so that the line the user highlights can be made the table's current row
 // whatever the table's cursor did since.
@@ -31,8 +31,13 @@ public:
     // there is none.
     bool GoToHighlighted(quorvel::TDataset& table) const;
     bool HasRows() const { return !rows_.empty(); }
+    // A line that names no row, in a grid that has none, to show what a
+    // first row would look like.
+    void ShowPlaceholder(const QStringList& cells);
 
 private:
+    void SetCells(int line, const QStringList& cells);
+
     TRowCells cells_;
     std::vector<std::uint32_t> rows_; // the record number of each line
 };
