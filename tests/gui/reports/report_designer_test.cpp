@@ -358,6 +358,25 @@ TEST_F(ReportDesignerTest, SavingWithNoBandSaysSoAndStaysOpen)
     EXPECT_TRUE(designer->isVisible());
 }
 
+TEST_F(ReportDesignerTest, AFailedSaveKeepsTheWindowOpen)
+{
+    Open();
+    bool written = false;
+    designer->SetSaver([&written](TReportDesigner& saving) {
+        EXPECT_EQ(saving.Definition().description, QStringLiteral("Members"));
+        return written;
+    });
+    QLineEdit* description = child<QLineEdit>(designer.get(), "ReportDescription");
+    description->selectAll();
+    QTest::keyClicks(description, QStringLiteral("Members"));
+    clickButton(designer.get(), "SaveButton");
+    EXPECT_TRUE(designer->isVisible()) << "nothing written: the design stays to be saved again";
+    written = true;
+    clickButton(designer.get(), "SaveButton");
+    EXPECT_FALSE(designer->isVisible());
+    EXPECT_EQ(designer->result(), QDialog::Accepted);
+}
+
 TEST_F(ReportDesignerTest, ABandSwitchedOffSavesOffAndEmpty)
 {
     Open();
