@@ -267,6 +267,19 @@ TEST_F(ReportDesignerTest, ASizerPullsObjectsBackIntoTheShorterBand)
     EXPECT_EQ(box->Top(), 10) << "at the band's new bottom edge";
 }
 
+TEST_F(ReportDesignerTest, KeysGoToTheBandHoldingTheSelection)
+{
+    Open();
+    Draw("DrawRectanglebutton", reports::rbHeader, QPoint(10, 5), QPoint(60, 25));
+    Draw("DrawRectanglebutton", reports::rbDetail, QPoint(10, 5), QPoint(60, 25));
+    QTest::mouseClick(Tool("Pointerbutton"), Qt::LeftButton);
+    TSurfaceMouse(Band(reports::rbDetail)).Click(QPoint(30, 15));
+    ASSERT_EQ(Band(reports::rbDetail).Selection().size(), 1u);
+    QTest::keyClick(designer.get(), Qt::Key_Delete);
+    EXPECT_EQ(Band(reports::rbDetail).Objects().Count(), 0);
+    EXPECT_EQ(Band(reports::rbHeader).Objects().Count(), 1);
+}
+
 TEST_F(ReportDesignerTest, ChangeLayoutToA4LandscapeIsWhatSaveKeeps)
 {
     Open();
