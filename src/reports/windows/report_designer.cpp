@@ -183,7 +183,7 @@ bool TReportDesigner::KeepLayout(const QString& description)
         Band(band).ClearSelection();
     }
     definition_.description = description;
-    return true;
+    return !saver_ || saver_(*this);
 }
 
 void TReportDesigner::KeepDefaultFont(const QFont& font)

@@ -6,6 +6,8 @@
 #include "reports/report_settings.h"
 #include "reports/report_store.h"
 
+#include <functional>
+
 namespace design {
 class TReportPanel;
 }
@@ -39,6 +41,11 @@ public:
     TReportDefinition Definition() const;
     // Writes the bands and settings as the design file.
     design::TGFilerStatus SaveDesign(const QString& path) const;
+    // What Save does once the bands passed their checks: the caller writes
+    // the row and the file there and gives false, having told the user,
+    // when that failed; the window then stays open with nothing lost.
+    // Without it Save only closes.
+    void SetSaver(std::function<bool(TReportDesigner&)> saver) { saver_ = std::move(saver); }
 
     const TReportSettings& Settings() const { return settings_; }
     design::TReportPanel& Band(TReportBand band) const;
@@ -63,6 +70,7 @@ private:
 
     TReportSettings settings_;
     TReportDefinition definition_;
+    std::function<bool(TReportDesigner&)> saver_;
     TReportPageView* pageView_;
 };
 

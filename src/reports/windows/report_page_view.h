@@ -6,10 +6,10 @@
 
 #include <array>
 
+class QAction;
 class QCheckBox;
 class QLabel;
 class QMenu;
-class QToolButton;
 
 namespace design {
 class TGDesignOwner;

@@ -267,6 +267,19 @@ TEST_F(ReportDesignerTest, ASizerPullsObjectsBackIntoTheShorterBand)
     EXPECT_EQ(box->Top(), 10) << "at the band's new bottom edge";
 }
 
+TEST_F(ReportDesignerTest, KeysGoToTheBandHoldingTheSelection)
+{
+    Open();
+    Draw("DrawRectanglebutton", reports::rbHeader, QPoint(10, 5), QPoint(60, 25));
+    Draw("DrawRectanglebutton", reports::rbDetail, QPoint(10, 5), QPoint(60, 25));
+    QTest::mouseClick(Tool("Pointerbutton"), Qt::LeftButton);
+    TSurfaceMouse(Band(reports::rbDetail)).Click(QPoint(30, 15));
+    ASSERT_EQ(Band(reports::rbDetail).Selection().size(), 1u);
+    QTest::keyClick(designer.get(), Qt::Key_Delete);
+    EXPECT_EQ(Band(reports::rbDetail).Objects().Count(), 0);
+    EXPECT_EQ(Band(reports::rbHeader).Objects().Count(), 1);
+}
+
 TEST_F(ReportDesignerTest, ChangeLayoutToA4LandscapeIsWhatSaveKeeps)
 {
     Open();
@@ -356,6 +369,25 @@ TEST_F(ReportDesignerTest, SavingWithNoBandSaysSoAndStaysOpen)
     clickButton(designer.get(), "SaveButton");
     EXPECT_EQ(ui.messages.lastText(), QStringLiteral("No report bands are selected. Please select at least one"));
     EXPECT_TRUE(designer->isVisible());
+}
+
+TEST_F(ReportDesignerTest, AFailedSaveKeepsTheWindowOpen)
+{
+    Open();
+    bool written = false;
+    designer->SetSaver([&written](TReportDesigner& saving) {
+        EXPECT_EQ(saving.Definition().description, QStringLiteral("Members"));
+        return written;
+    });
+    QLineEdit* description = child<QLineEdit>(designer.get(), "ReportDescription");
+    description->selectAll();
+    QTest::keyClicks(description, QStringLiteral("Members"));
+    clickButton(designer.get(), "SaveButton");
+    EXPECT_TRUE(designer->isVisible()) << "nothing written: the design stays to be saved again";
+    written = true;
+    clickButton(designer.get(), "SaveButton");
+    EXPECT_FALSE(designer->isVisible());
+    EXPECT_EQ(designer->result(), QDialog::Accepted);
 }
 
 TEST_F(ReportDesignerTest, ABandSwitchedOffSavesOffAndEmpty)
