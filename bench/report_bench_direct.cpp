@@ -221,15 +221,7 @@ int drawPdf(const QString& pdf, const std::string& file, bool allFields, TextHas
     writer.setPageLayout(LetterPortrait());
     QPainter painter;
     DirectReport report(writer, allFields, hash);
-    const int pages = report.draw(file, [&]() -> QPainter& {
-        if (!painter.isActive()) {
-            if (!painter.begin(&writer))
-                throw std::runtime_error("cannot start the PDF");
-        } else {
-            writer.newPage();
-        }
-        return painter;
-    });
+    const int pages = report.draw(file, pdfPages(writer, painter));
     painter.end();
     return pages;
 }
@@ -241,13 +233,7 @@ int drawPictures(const QString& unused, const std::string& file)
     std::vector<std::unique_ptr<QPicture>> pictures;
     QPainter painter;
     DirectReport report(metrics, false, nullptr);
-    return report.draw(file, [&]() -> QPainter& {
-        if (painter.isActive())
-            painter.end();
-        pictures.push_back(std::make_unique<QPicture>());
-        painter.begin(pictures.back().get());
-        return painter;
-    });
+    return report.draw(file, picturePages(pictures, painter));
 }
 
 } // namespace
