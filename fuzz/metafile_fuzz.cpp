@@ -3,11 +3,11 @@
 // the record players), and decodes it as a bitmap inside a record. Nothing
 // may crash, read outside the input or hang.
 
+#include "fuzz_application.h"
 #include "picture/image_metafile.h"
 #include "picture/metafile_dib.h"
 
 #include <QByteArray>
-#include <QGuiApplication>
 #include <QImage>
 
 #include <cstdint>
@@ -21,19 +21,6 @@ void Require(bool condition)
 {
     if (!condition)
         std::abort();
-}
-
-// Text is drawn only with an application object, which owns the fonts.
-void EnsureApplication()
-{
-    static int argc = 1;
-    static char name[] = "metafile_fuzz";
-    static char* argv[] = {name, nullptr};
-    if (QCoreApplication::instance() == nullptr) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        static QGuiApplication app(argc, argv);
-    }
 }
 
 void AppendLe16(QByteArray& bytes, int value)
@@ -85,7 +72,7 @@ void Play(const QByteArray& file)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    EnsureApplication();
+    EnsureFuzzApplication("metafile_fuzz");
     const QByteArray input(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     Play(input);
     Play(AsWmfRecords(input));

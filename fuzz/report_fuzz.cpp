@@ -4,6 +4,7 @@
 // what it recorded must read back as pages.
 
 #include "design/model/address_record.h"
+#include "fuzz_application.h"
 #include "output/page_stream.h"
 #include "output/print_status.h"
 #include "output/printer_catalog.h"
@@ -16,7 +17,6 @@
 #include "xbase/apollo.h"
 
 #include <QFile>
-#include <QGuiApplication>
 #include <QTemporaryDir>
 
 #include <cstdint>
@@ -29,22 +29,6 @@ void Require(bool condition)
 {
     if (!condition)
         std::abort();
-}
-
-// Text is measured only with an application object, which owns the fonts.
-// It is never destroyed: at exit Qt's font cache is gone before a static
-// application's destructor would reach for it.
-void EnsureApplication()
-{
-    static int argc = 1;
-    static char name[] = "report_fuzz";
-    static char* argv[] = {name, nullptr};
-    if (QCoreApplication::instance() == nullptr) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        static QGuiApplication* const app = new QGuiApplication(argc, argv);
-        Require(app != nullptr);
-    }
 }
 
 // An address file of three records, one with a memo of several lines, and
@@ -108,7 +92,7 @@ void PrintReport(TReportWorld& world, const QString& designPath)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    EnsureApplication();
+    EnsureFuzzApplication("fuzz_report");
     static TReportWorld world;
     const QString path = world.folder.filePath(QStringLiteral("BIN00001.R"));
     {

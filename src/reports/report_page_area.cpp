@@ -6,30 +6,21 @@ namespace reports {
 
 namespace {
 
-int* HeightOf(TReportSettings& settings, TReportBand band)
+// The band's height in the settings, for a const or a changing record;
+// the memo band has none.
+template <typename TSettings>
+auto* HeightOf(TSettings& settings, TReportBand band)
 {
-    switch (band) {
-    case rbHeader:
-        return &settings.headerHeight;
-    case rbDetail:
-        return &settings.detailHeight;
-    case rbFooter:
-        return &settings.footerHeight;
-    case rbMemo:
-        break;
-    }
-    return nullptr;
+    decltype(&settings.headerHeight) heights[] = {&settings.headerHeight, &settings.detailHeight, nullptr,
+                                                  &settings.footerHeight};
+    return heights[band];
 }
 
-bool* UseOf(TReportSettings& settings, TReportBand band)
+template <typename TSettings>
+auto* UseOf(TSettings& settings, TReportBand band)
 {
-    bool* const uses[] = {&settings.useHeader, &settings.useDetail, &settings.useMemo, &settings.useFooter};
-    return uses[band];
-}
-
-bool InUse(const TReportSettings& settings, TReportBand band)
-{
-    const bool uses[] = {settings.useHeader, settings.useDetail, settings.useMemo, settings.useFooter};
+    decltype(&settings.useHeader) uses[] = {&settings.useHeader, &settings.useDetail, &settings.useMemo,
+                                            &settings.useFooter};
     return uses[band];
 }
 
@@ -45,19 +36,9 @@ int MemoBandHeight(const TReportSettings& settings) { return settings.useMemo ? 
 
 int ShownBandHeight(const TReportSettings& settings, TReportBand band)
 {
-    if (!InUse(settings, band))
+    if (!*UseOf(settings, band))
         return 0;
-    switch (band) {
-    case rbHeader:
-        return settings.headerHeight;
-    case rbDetail:
-        return settings.detailHeight;
-    case rbFooter:
-        return settings.footerHeight;
-    case rbMemo:
-        break;
-    }
-    return kMemoBandHeight;
+    return band == rbMemo ? kMemoBandHeight : *HeightOf(settings, band);
 }
 
 TPageAreaLayout LayoutPageArea(const TReportSettings& settings, int memoBandHeight, int ppi)
@@ -75,7 +56,7 @@ TPageAreaLayout LayoutPageArea(const TReportSettings& settings, int memoBandHeig
         layout.sizers[band] = {top, kSizerStripHeight};
         top += kSizerStripHeight;
         // The memo band's height is fixed: its sizer has nothing to drag.
-        layout.sizerEnabled[band] = band != rbMemo && InUse(settings, band);
+        layout.sizerEnabled[band] = band != rbMemo && *UseOf(settings, band);
     }
     return layout;
 }

@@ -23,7 +23,7 @@ std::int32_t Thousandths(int pixels, int ppi)
 {
     // Integer arithmetic truncates exactly where a floating quotient could
     // land a hair below a whole number.
-    return static_cast<std::int32_t>(static_cast<qint64>(pixels) * 1000 / ppi);
+    return ppi > 0 ? static_cast<std::int32_t>(static_cast<qint64>(pixels) * 1000 / ppi) : 0;
 }
 
 int PixelsOfThousandths(std::int32_t thousandths, int ppi)
@@ -33,10 +33,13 @@ int PixelsOfThousandths(std::int32_t thousandths, int ppi)
     return static_cast<int>(std::nearbyint(kept * 0.001 * ppi));
 }
 
-int* LengthAt(TReportSettings& s, int index)
+// The nine lengths in the order the value list keeps them.
+template <typename TSettings>
+auto* LengthAt(TSettings& s, int index)
 {
-    int* const lengths[] = {&s.pageWidth,   &s.pageHeight,   &s.leftMargin,   &s.topMargin,   &s.rightMargin,
-                            &s.bottomMargin, &s.headerHeight, &s.detailHeight, &s.footerHeight};
+    decltype(&s.pageWidth) lengths[] = {&s.pageWidth,    &s.pageHeight,   &s.leftMargin,
+                                        &s.topMargin,    &s.rightMargin,  &s.bottomMargin,
+                                        &s.headerHeight, &s.detailHeight, &s.footerHeight};
     return lengths[index];
 }
 
@@ -140,10 +143,9 @@ TReportSettings NewReportSettings(int ppi)
 
 design::TGReportData ReportDataOf(const TReportSettings& settings, int ppi)
 {
-    TReportSettings copy = settings;
     design::TGReportDataBuilder builder;
     for (int i = 0; i < kLengthCount; ++i)
-        builder.AddInteger(Thousandths(*LengthAt(copy, i), ppi));
+        builder.AddInteger(Thousandths(*LengthAt(settings, i), ppi));
     builder.AddBoolean(settings.useHeader);
     builder.AddBoolean(settings.useDetail);
     builder.AddBoolean(settings.useMemo);

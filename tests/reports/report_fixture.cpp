@@ -85,7 +85,11 @@ void UserReportRun::RunDesign(const QString& designPath, bool onePerPage)
     output::TPrintStatus status(true, output_testing::SampleJobTexts());
     status.SetDevice(device.get());
     status.SetDialogs(&dialogs);
-    status.SetEventPump([] {});
+    int events = 0;
+    status.SetEventPump([this, &events, &status] {
+        if (++events == stopAtEvents)
+            status.CancelButtonClick();
+    });
     reports::TUserDefinedReportPrint producer(design, dataset, record, onePerPage, status, 96);
     status.OnBeforePrint = [&producer](output::TBaseReport& report) { producer.BeforePrint(report); };
     status.OnPrint = [&producer](output::TBaseReport& report) { producer.Print(report); };
@@ -93,7 +97,8 @@ void UserReportRun::RunDesign(const QString& designPath, bool onePerPage)
     outcome = status.Outcome();
     records = producer.Records();
     pages = output::ReadPageStream(status.PreviewStream().data());
-    EXPECT_EQ(outcome, output::TPrintOutcome::poCompleted) << status.FailureMessage().toStdString();
+    EXPECT_EQ(outcome, stopAtEvents > 0 ? output::TPrintOutcome::poStopped : output::TPrintOutcome::poCompleted)
+        << status.FailureMessage().toStdString();
 }
 
 std::vector<PrintedText> UserReportRun::Texts() const

@@ -61,6 +61,9 @@ protected:
     std::unique_ptr<output::TRPDevice> device;
     output::TScriptedOutputDialogs dialogs;
     std::vector<output::TPage> pages;
+    // Stop pressed when the job lets events run for the n-th time (after
+    // the n-th record); 0: never.
+    int stopAtEvents = 0;
     output::TPrintOutcome outcome = output::TPrintOutcome::poNotRun;
     int records = 0;
 };

@@ -3,6 +3,7 @@
 // memo lines taller than the page's text area.
 #include "report_fixture.h"
 
+#include "design/model/text_labels.h"
 #include "output/output_test_support.h"
 #include "output/tab_stops.h"
 #include "reports/report_design.h"
@@ -76,6 +77,16 @@ TEST_F(UserReportRunTest, OneRecordPerPageStartsEachRecordOnANewPage)
     for (int page = 1; page <= 3; ++page)
         EXPECT_EQ(TextsOn(page), (QStringList{QStringLiteral("HEAD"), QStringLiteral("FOOT"),
                                               QStringLiteral("R0%1").arg(page)}));
+}
+
+TEST_F(UserReportRunTest, StopEndsTheReportAfterTheCurrentRecord)
+{
+    AddRecords(10);
+    stopAtEvents = 5;
+    RunSample(NineInchArea());
+    EXPECT_EQ(records, 5);
+    ASSERT_EQ(pages.size(), 2u);
+    EXPECT_EQ(TextsOn(2), (QStringList{QStringLiteral("HEAD"), QStringLiteral("FOOT"), QStringLiteral("R05")}));
 }
 
 TEST_F(UserReportRunTest, BandsOffLeaveTheirPlaceToTheTextArea)
@@ -278,6 +289,28 @@ TEST_F(UserReportRunTest, CalculatedFieldsAreReadable)
     EXPECT_TRUE(texts[0].contains(QStringLiteral("Ann")) && texts[0].contains(QStringLiteral("Smith")))
         << texts[0].toStdString();
     EXPECT_TRUE(texts[1].startsWith(QStringLiteral("Springfield"))) << texts[1].toStdString();
+}
+
+// The furniture prints when each page starts, so a page number in the
+// footer counts the pages.
+TEST_F(UserReportRunTest, APageNumberInTheFooterCountsThePages)
+{
+    AddRecords(9);
+    TReportSettings settings = NineInchArea();
+    settings.useHeader = false;
+    design::TGDesignOwner owner(96);
+    design::TGSurfaceObjects header(reports::ReportBandClasses()), detail(reports::ReportBandClasses()),
+        footer(reports::ReportBandClasses());
+    reports_testing::AddField(owner, detail, QStringLiteral("LNAME"), QStringLiteral("Last Name"));
+    auto number = std::make_unique<design::TGPageNumberLabel>(owner);
+    number->SetBounds(0, 0, 40, 16);
+    footer.Add(std::move(number));
+    const QString designPath = Path("BIN00003.R");
+    ASSERT_TRUE(reports::SaveReportDesign(designPath, header, detail, footer, settings, 96).IsOk());
+    RunDesign(designPath);
+    ASSERT_EQ(pages.size(), 3u);
+    for (int page = 1; page <= 3; ++page)
+        EXPECT_TRUE(TextsOn(page).contains(QString::number(page))) << TextsOn(page).join(u' ').toStdString();
 }
 
 } // namespace
