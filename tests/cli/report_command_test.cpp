@@ -296,6 +296,7 @@ TEST_F(ReportCommandTest, RefusalsLeaveNothingAtOut)
         {"report " + addresses() + " --report 1 --filter 'STATE=\"TX\"' --pdf OUT", 1},
         {"report " + addresses() + " --report 1 --filter 'STATE=' --pdf OUT", 1},
         {"report " + addresses() + " --report 1 --record 2 --pdf OUT", 1},
+        {"report " + addresses() + " --report 1 --start 9 --pdf OUT", 1},
         {"report " + addresses() + " --report 1 --order NOSUCH --pdf OUT", 1},
     };
     for (const auto& c : cases) {
