@@ -68,15 +68,7 @@ std::vector<PhaseResult> runDirectMailSide(const std::string& folder, const std:
         writer.setPageLayout(page);
         QPainter painter;
         DirectAddressPiece piece(writer, kResolution, &hash);
-        const int pages = draw(addressFile, piece, [&]() -> QPainter& {
-            if (!painter.isActive()) {
-                if (!painter.begin(&writer))
-                    throw std::runtime_error("cannot start the PDF");
-            } else {
-                writer.newPage();
-            }
-            return painter;
-        });
+        const int pages = draw(addressFile, piece, pdfPages(writer, painter));
         painter.end();
         return pages;
     });
@@ -86,16 +78,34 @@ std::vector<PhaseResult> runDirectMailSide(const std::string& folder, const std:
         std::vector<std::unique_ptr<QPicture>> pictures;
         QPainter painter;
         DirectAddressPiece piece(metrics, kResolution, nullptr);
-        return draw(addressFile, piece, [&]() -> QPainter& {
-            if (painter.isActive())
-                painter.end();
-            pictures.push_back(std::make_unique<QPicture>());
-            painter.begin(pictures.back().get());
-            return painter;
-        });
+        return draw(addressFile, piece, picturePages(pictures, painter));
     });
     clock.run(kPhaseTexts, [&] { return hash.value(); });
     return log;
+}
+
+std::function<QPainter&()> pdfPages(QPdfWriter& writer, QPainter& painter)
+{
+    return [&writer, &painter]() -> QPainter& {
+        if (!painter.isActive()) {
+            if (!painter.begin(&writer))
+                throw std::runtime_error("cannot start the PDF");
+        } else {
+            writer.newPage();
+        }
+        return painter;
+    };
+}
+
+std::function<QPainter&()> picturePages(std::vector<std::unique_ptr<QPicture>>& pictures, QPainter& painter)
+{
+    return [&pictures, &painter]() -> QPainter& {
+        if (painter.isActive())
+            painter.end();
+        pictures.push_back(std::make_unique<QPicture>());
+        painter.begin(pictures.back().get());
+        return painter;
+    };
 }
 
 bool printMailSides(const std::vector<PhaseResult>& ours, const std::vector<PhaseResult>& direct,

@@ -18,10 +18,13 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 class QPainter;
+class QPdfWriter;
+class QPicture;
 
 namespace quorvel::bench {
 
@@ -61,6 +64,12 @@ using DirectMailDraw =
     std::function<int(const std::string& addressFile, DirectAddressPiece& piece, const std::function<QPainter&()>& newPage)>;
 std::vector<PhaseResult> runDirectMailSide(const std::string& folder, const std::string& addressFile,
                                            const char* pdfPhase, const QPageLayout& page, const DirectMailDraw& draw);
+
+// The painter of each next page of a direct side's drawing: on `writer`
+// (the first call begins the document, each next one starts a page), or
+// into a new QPicture a page kept in `pictures`, as a preview keeps them.
+std::function<QPainter&()> pdfPages(QPdfWriter& writer, QPainter& painter);
+std::function<QPainter&()> picturePages(std::vector<std::unique_ptr<QPicture>>& pictures, QPainter& painter);
 
 // Prints both sides and the pieces a second; false when they disagree.
 // `pieces` is what each side made ("labels"), `count` how many.

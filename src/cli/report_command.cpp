@@ -134,9 +134,9 @@ int run(const Invocation& inv)
         return kFailed;
     // "Start from current record" on a record outside the selection is the
     // run's to tell about; it then starts at the first.
-    if (typed.record && args.given("--start"))
-        file.addresses.GoTo(*typed.record);
-    else if (typed.record && !goToRecord(file.addresses, *typed.record))
+    if (typed.record && args.given("--start") && !file.addresses.GoTo(*typed.record))
+        return failWith("there is no record " + std::to_string(*typed.record) + " in " + args.positional[0]);
+    if (typed.record && args.given("--record") && !goToRecord(file.addresses, *typed.record))
         return kFailed;
     const std::unique_ptr<output::TRPDevice> device = pdfDevice();
     if (!device)

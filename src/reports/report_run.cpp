@@ -37,6 +37,31 @@ QString BuiltInOrder(TBuiltInReport report)
 // without a name (or organization) are left out of the list.
 bool SkipsBlankKeys(TBuiltInReport report) { return report != brAllFields; }
 
+// Goes to the first record whose key is "0" or higher; false when there
+// is none.
+bool SeekFromZero(quorvel::TAddressDataset& addresses, xbase::TApolloEnv& env)
+{
+    const bool softSeek = env.sx_GetSoftSeek();
+    env.sx_SetSoftSeek(true);
+    addresses.engine().sx_Seek("0");
+    env.sx_SetSoftSeek(softSeek);
+    const bool found = !addresses.engine().sx_Eof();
+    addresses.Resync();
+    return found;
+}
+
+// The printer's own paper, with the built-in reports' margins on both
+// components (the left one is set by the report).
+void SetBuiltInMargins(output::TPrintStatus& status)
+{
+    for (output::TBaseReport* component :
+         {static_cast<output::TBaseReport*>(&status.Printer()), static_cast<output::TBaseReport*>(&status.Filer())}) {
+        component->SetMarginRight(TBuiltInReportPrint::kMarginRight);
+        component->SetMarginBottom(TBuiltInReportPrint::kMarginBottom);
+        component->SetMarginTop(TBuiltInReportPrint::kMarginTop);
+    }
+}
+
 // The job's title in the print queue.
 const QString kJobTitle = QStringLiteral("ReportPrinter Report");
 
@@ -141,13 +166,7 @@ TReportRunResult TReportRun::RunBuiltIn(int item, const TReportRunOptions& optio
     const auto report = static_cast<TBuiltInReport>(item);
     if (!job.AskPrintOptions())
         return job.Result();
-    // The printer's own paper, with the report's margins.
-    for (output::TBaseReport* component : {static_cast<output::TBaseReport*>(&job.Status().Printer()),
-                                           static_cast<output::TBaseReport*>(&job.Status().Filer())}) {
-        component->SetMarginRight(TBuiltInReportPrint::kMarginRight);
-        component->SetMarginBottom(TBuiltInReportPrint::kMarginBottom);
-        component->SetMarginTop(TBuiltInReportPrint::kMarginTop);
-    }
+    SetBuiltInMargins(job.Status());
 
     const labels::TAddressRunState state(context_.addresses, context_.env);
     if (!context_.addresses.SetOrder(BuiltInOrder(report))) {
@@ -158,17 +177,10 @@ TReportRunResult TReportRun::RunBuiltIn(int item, const TReportRunOptions& optio
         return job.Result();
     const bool atCurrent =
         options.startFromCurrent && context_.addresses.RecNo() == state.RememberedRecord();
-    bool nothingToPrint = false;
     // The chosen record prints whatever its key, hence not for "Only
     // current record".
-    if (SkipsBlankKeys(report) && options.records != labels::rcOnlyCurrent && !atCurrent) {
-        const bool softSeek = context_.env.sx_GetSoftSeek();
-        context_.env.sx_SetSoftSeek(true);
-        context_.addresses.engine().sx_Seek("0");
-        context_.env.sx_SetSoftSeek(softSeek);
-        nothingToPrint = context_.addresses.engine().sx_Eof();
-        context_.addresses.Resync();
-    }
+    const bool nothingToPrint = SkipsBlankKeys(report) && options.records != labels::rcOnlyCurrent && !atCurrent &&
+                                !SeekFromZero(context_.addresses, context_.env);
 
     TBuiltInPrintOptions printOptions;
     printOptions.title = options.title;

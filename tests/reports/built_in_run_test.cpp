@@ -354,6 +354,31 @@ TEST_F(BuiltInRunTest, AFilterSelectingNothingPrintsNothing)
     ExpectRestored("nothing selected");
 }
 
+// Printing takes the page range chosen in the print options dialog.
+TEST_F(BuiltInRunTest, PrintingTakesThePrintOptions)
+{
+    AddRecords(130);
+    device->SelectPrinterByName(output::TRPDevice::PdfPrinterName());
+    const QString pdf = quorvel::store_tests::qs(dir.file("range.pdf"));
+    dialogs.pdfFileNames.push_back(pdf);
+    output::TPrintOptions range;
+    range.firstPage = 2;
+    range.lastPage = 2;
+    dialogs.printOptionAnswers.push_back(range);
+    TReportRunOptions options;
+    options.records = labels::rcAllRecords;
+    const TReportRunResult result = RunBuiltIn(brNameAddress, options);
+    ASSERT_EQ(result.outcome, TPrintOutcome::poCompleted) << result.message.toStdString();
+    EXPECT_EQ(result.records, 130);
+    QStringList words;
+    for (const output_testing::PdfWordBox& word : output_testing::ReadPdfWords(pdf))
+        words << word.word;
+    EXPECT_EQ(words.count(QStringLiteral("Page")), 1) << "page 2 alone";
+    EXPECT_TRUE(words.contains(QStringLiteral("R061,")));
+    EXPECT_FALSE(words.contains(QStringLiteral("R001,")));
+    EXPECT_FALSE(words.contains(QStringLiteral("R121,")));
+}
+
 // However a run ends, the address file's filter, order and record are back;
 // a failed job says so and leaves neither preview nor PDF file.
 TEST_F(BuiltInRunTest, EveryEndingRestoresTheAddressFile)
