@@ -46,22 +46,23 @@ void TReportSetup::EditReport(TReportDefinition definition, bool isNew)
     }
     QApplication::restoreOverrideCursor();
 
-    // A save that fails (no free file name, a full disk) brings the
-    // designer back with the report as it was edited, so nothing is lost;
-    // the user may try again or cancel.
-    while (designer.exec() == QDialog::Accepted) {
-        const TReportDefinition edited = designer.Definition();
-        definition.description = edited.description;
-        definition.layout = edited.layout;
+    // Save writes the row and the design file while the designer is still
+    // open: when that fails (no free file name, a full disk) the user is
+    // told and the designer stays with everything edited.
+    designer.SetSaver([this, &definition, isNew, row](TReportDesigner& edited) {
+        const TReportDefinition changed = edited.Definition();
+        definition.description = changed.description;
+        definition.layout = changed.layout;
         if (!isNew)
             context_.reports.GoTo(row);
         const quorvel::TTableResult saved = SaveReport(context_.reports, context_.home.sysdataFolder(), definition,
             isNew ? labels::TLayoutSave::lsNew : labels::TLayoutSave::lsExisting,
-            [&designer](const QString& path) { return designer.SaveDesign(path); });
-        if (saved)
-            break;
-        ShowFailure(saved.messages);
-    }
+            [&edited](const QString& path) { return edited.SaveDesign(path); });
+        if (!saved)
+            ShowFailure(saved.messages);
+        return saved.ok;
+    });
+    designer.exec();
     ShowReports(context_.reports.RecNo());
 }
 
