@@ -1,28 +1,12 @@
 #include "reports/report_page_area.h"
 
+#include "reports/band_settings.h"
+
 #include <algorithm>
 
 namespace reports {
 
 namespace {
-
-// The band's height in the settings, for a const or a changing record;
-// the memo band has none.
-template <typename TSettings>
-auto* HeightOf(TSettings& settings, TReportBand band)
-{
-    decltype(&settings.headerHeight) heights[] = {&settings.headerHeight, &settings.detailHeight, nullptr,
-                                                  &settings.footerHeight};
-    return heights[band];
-}
-
-template <typename TSettings>
-auto* UseOf(TSettings& settings, TReportBand band)
-{
-    decltype(&settings.useHeader) uses[] = {&settings.useHeader, &settings.useDetail, &settings.useMemo,
-                                            &settings.useFooter};
-    return uses[band];
-}
 
 // The page's height inside its margins plus what the area always adds.
 int AreaHeight(const TReportSettings& settings, int memoBandHeight)
@@ -36,9 +20,9 @@ int MemoBandHeight(const TReportSettings& settings) { return settings.useMemo ? 
 
 int ShownBandHeight(const TReportSettings& settings, TReportBand band)
 {
-    if (!*UseOf(settings, band))
+    if (!BandInUse(settings, band))
         return 0;
-    return band == rbMemo ? kMemoBandHeight : *HeightOf(settings, band);
+    return band == rbMemo ? kMemoBandHeight : BandHeight(settings, band);
 }
 
 TPageAreaLayout LayoutPageArea(const TReportSettings& settings, int memoBandHeight, int ppi)
@@ -56,7 +40,7 @@ TPageAreaLayout LayoutPageArea(const TReportSettings& settings, int memoBandHeig
         layout.sizers[band] = {top, kSizerStripHeight};
         top += kSizerStripHeight;
         // The memo band's height is fixed: its sizer has nothing to drag.
-        layout.sizerEnabled[band] = band != rbMemo && *UseOf(settings, band);
+        layout.sizerEnabled[band] = band != rbMemo && BandInUse(settings, band);
     }
     return layout;
 }
@@ -76,15 +60,16 @@ int FitBandHeight(const TReportSettings& settings, TReportBand changed, int want
 
 void SwitchBand(TReportSettings& settings, TReportBand band, bool on, int memoBandHeight, int ppi)
 {
-    *UseOf(settings, band) = on;
-    int* height = HeightOf(settings, band);
-    if (!height)
+    BandInUse(settings, band) = on;
+    // The memo band's height is fixed.
+    if (band == rbMemo)
         return;
+    int& height = BandHeight(settings, band);
     if (!on) {
-        *height = 0;
+        height = 0;
         return;
     }
-    *height = FitBandHeight(settings, band, *height == 0 ? kSwitchedOnBandHeight : *height, memoBandHeight, ppi);
+    height = FitBandHeight(settings, band, height == 0 ? kSwitchedOnBandHeight : height, memoBandHeight, ppi);
 }
 
 } // namespace reports

@@ -3,7 +3,7 @@
 #include "design/panels/panel_report.h"
 #include "reports/report_design.h"
 #include "reports/report_page_area.h"
-#include "reports/windows/band_settings.h"
+#include "reports/band_settings.h"
 #include "reports/windows/report_design_tools.h"
 #include "reports/windows/report_fonts.h"
 #include "reports/windows/report_page_view.h"

@@ -1,7 +1,7 @@
 #include "reports/windows/report_page_picture.h"
 
 #include "reports/report_page_area.h"
-#include "reports/windows/band_settings.h"
+#include "reports/band_settings.h"
 
 #include <QMouseEvent>
 #include <QPainter>

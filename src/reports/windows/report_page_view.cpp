@@ -4,7 +4,7 @@
 #include "design/model/record_values.h"
 #include "design/panels/panel_report.h"
 #include "reports/report_page_area.h"
-#include "reports/windows/band_settings.h"
+#include "reports/band_settings.h"
 #include "reports/windows/h_ruler.h"
 #include "reports/windows/report_band_sizer.h"
 #include "reports/windows/report_fonts.h"

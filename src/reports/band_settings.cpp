@@ -1,4 +1,4 @@
-#include "reports/windows/band_settings.h"
+#include "reports/band_settings.h"
 
 namespace reports {
 
