@@ -124,7 +124,7 @@ private:
     void Token(const TToken& token);
     void OpenGroup();
     void CloseGroup();
-    void ControlWord(const TToken& token);
+    void ControlWord(const TToken& token, bool ignorable);
     bool DestinationWord(Word word);
     void DocumentWord(Word word, const TToken& token);
     bool CharacterWord(Word word, const TToken& token);
@@ -236,6 +236,8 @@ void TReader::Token(const TToken& token)
         return;
     const bool atGroupStart = groupStart_;
     groupStart_ = false;
+    const bool ignorable = ignorable_;
+    ignorable_ = false;
     switch (token.kind) {
     case TokenKind::GroupOpen:
         OpenGroup();
@@ -244,8 +246,7 @@ void TReader::Token(const TToken& token)
         CloseGroup();
         return;
     case TokenKind::Word:
-        ControlWord(token);
-        ignorable_ = false;
+        ControlWord(token, ignorable);
         return;
     case TokenKind::Symbol:
         if (token.symbol == '*' && atGroupStart) {
@@ -312,12 +313,15 @@ void TReader::CloseGroup()
         fonts_[fontBeingDefined_].name = rtf::DecodeCodePage(fontName_.trimmed(), codePage_);
         fontName_.clear();
     }
-    stack_.pop_back();
-    if (stack_.empty())
+    // The outermost group's state stays: its last paragraph is still to be
+    // written with it.
+    if (stack_.size() == 1)
         rootClosed_ = true;
+    else
+        stack_.pop_back();
 }
 
-void TReader::ControlWord(const TToken& token)
+void TReader::ControlWord(const TToken& token, bool ignorable)
 {
     if (stack_.empty())
         return;
@@ -326,7 +330,7 @@ void TReader::ControlWord(const TToken& token)
         return; // the lexer hands its bytes over next
     if (DestinationWord(word))
         return;
-    if (ignorable_ && word == Word::Unknown) {
+    if (ignorable && word == Word::Unknown) {
         // \*\word marks a destination a reader may skip when it does not know it.
         State().destination = Destination::Skip;
         return;
@@ -358,6 +362,13 @@ void TReader::ControlWord(const TToken& token)
 bool TReader::DestinationWord(Word word)
 {
     GroupState& state = State();
+    if (word == Word::UnicodeText) {
+        // \upr holds a plain version of its text, to be skipped, and the
+        // Unicode version in \ud, read as the text around \upr would be.
+        if (stack_.size() >= 3 && stack_[stack_.size() - 2].destination == Destination::Replacement)
+            state.destination = stack_[stack_.size() - 3].destination;
+        return true;
+    }
     if (state.destination == Destination::Skip)
         return word != Word::Unknown;
     switch (word) {
@@ -380,15 +391,6 @@ bool TReader::DestinationWord(Word word)
         return true;
     case Word::UnicodeReplacement:
         state.destination = Destination::Replacement;
-        return true;
-    case Word::UnicodeText:
-        // Inside \upr the Unicode part is the one to read.
-        if (stack_.size() >= 2) {
-            const Destination outer = stack_[stack_.size() - 2].destination;
-            state.destination = outer == Destination::Skip || outer == Destination::Replacement
-                ? Destination::Text
-                : outer;
-        }
         return true;
     case Word::Field:
     case Word::FieldResult:

@@ -37,6 +37,7 @@ const Table& Words()
         {"keywords", Word::Skipped}, {"doccomm", Word::Skipped}, {"bkmkstart", Word::Skipped},
         {"bkmkend", Word::Skipped}, {"txe", Word::Skipped}, {"private", Word::Skipped},
         {"ftnsep", Word::Skipped}, {"ftnsepc", Word::Skipped}, {"ftncn", Word::Skipped},
+        {"picprop", Word::Skipped}, {"shpinst", Word::Skipped}, {"sp", Word::Skipped},
         {"aftnsep", Word::Skipped}, {"aftnsepc", Word::Skipped}, {"aftncn", Word::Skipped},
 
         {"fcharset", Word::FontCharset}, {"cpg", Word::FontCodePage},
