@@ -54,7 +54,10 @@ void TLetterPages::DrawPage(QPainter& painter, int index) const
     painter.translate(rect_.left(), rect_.top() - onLayout.top());
     painter.setClipRect(onLayout, Qt::IntersectClip);
     QAbstractTextDocumentLayout::PaintContext context;
-    context.clip = onLayout;
+    // The next page's first line starts right at this page's bottom edge;
+    // the painter's clip would hide it, but a PDF would still hold it as
+    // invisible text, so the layout is not asked to draw it at all.
+    context.clip = onLayout.adjusted(0, 0, 0, -1);
     context.palette.setColor(QPalette::Text, Qt::black);
     document_.documentLayout()->draw(&painter, context);
     painter.restore();

@@ -17,9 +17,8 @@ public:
     void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
     void drawTextItem(const QPointF& p, const QTextItem& textItem) override
     {
-        // As paper would: text outside the painter's clip does not show.
-        if (painter()->hasClipping() && !painter()->clipBoundingRect().contains(p))
-            return;
+        // All that is drawn counts, clipped or not: a PDF keeps text
+        // outside the clip as invisible text.
         pages_.back().push_back({painter()->transform().map(p), textItem.text()});
     }
     Type type() const override { return User; }

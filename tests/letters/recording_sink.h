@@ -14,7 +14,7 @@
 namespace letters_testing {
 
 // Text drawn on a recorded page and where the painter put it, in device
-// pixels from the printable area's corner.
+// pixels from the printable area's corner; text the clip hides counts too.
 struct DrawnText {
     QPointF at;
     QString text;
