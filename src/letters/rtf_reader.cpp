@@ -11,7 +11,6 @@
 #include <QTextCharFormat>
 #include <QTextImageFormat>
 #include <QUrl>
-
 #include <algorithm>
 #include <cstdint>
 #include <unordered_map>
@@ -39,8 +38,8 @@ qreal Points(std::int64_t twips)
 }
 
 enum class Destination {
-    Text,       // the letter itself
-    Skip,       // read over, braces counted
+    Text, // the letter itself
+    Skip, // read over, braces counted
     FontTable,
     ColorTable,
     Picture,
@@ -115,7 +114,11 @@ int HexDigit(char c)
 
 class TReader {
 public:
-    TReader(QTextCursor& cursor, bool replacing) : cursor_(cursor), replacing_(replacing) {}
+    TReader(QTextCursor& cursor, bool replacing)
+        : cursor_(cursor)
+        , replacing_(replacing)
+    {
+    }
 
     TRtfReadResult Read(QByteArrayView rtf);
 
@@ -201,7 +204,7 @@ TRtfReadResult TReader::Read(QByteArrayView rtf)
     if (!runs_.empty())
         EndParagraph();
     cursor_.endEditBlock();
-    result_.page = IsUsablePage(page_) ? page_ : TLetterPage{};
+    result_.page = IsUsablePage(page_) ? page_ : TLetterPage {};
     return result_;
 }
 
@@ -293,7 +296,7 @@ void TReader::OpenGroup()
         return;
     }
     if (stack_.empty())
-        stack_.push_back(GroupState{});
+        stack_.push_back(GroupState {});
     else
         stack_.push_back(State());
     if (State().destination == Destination::Replacement)
@@ -306,7 +309,8 @@ void TReader::CloseGroup()
     if (stack_.empty())
         return;
     const Destination closing = State().destination;
-    if (closing == Destination::Picture && (stack_.size() < 2 || stack_[stack_.size() - 2].destination != Destination::Picture))
+    if (closing == Destination::Picture
+        && (stack_.size() < 2 || stack_[stack_.size() - 2].destination != Destination::Picture))
         InsertPicture();
     if (closing == Destination::FontTable && !fontName_.isEmpty()) {
         // An entry without its closing semicolon still names its font.
@@ -383,7 +387,7 @@ bool TReader::DestinationWord(Word word)
         return true;
     case Word::Picture:
         state.destination = Destination::Picture;
-        picture_ = PictureData{};
+        picture_ = PictureData {};
         return true;
     case Word::FieldInstruction:
     case Word::Skipped:
@@ -472,7 +476,7 @@ bool TReader::CharacterWord(Word word, const TToken& token)
         chars.background = token.number;
         return true;
     case Word::Plain:
-        chars = CharState{};
+        chars = CharState {};
         return true;
     case Word::Super:
         chars.vertical = on ? Vertical::Super : Vertical::Normal;
@@ -483,20 +487,48 @@ bool TReader::CharacterWord(Word word, const TToken& token)
     case Word::NoSuperSub:
         chars.vertical = Vertical::Normal;
         return true;
-    case Word::EmDash: AppendText(QString(QChar(0x2014))); return true;
-    case Word::EnDash: AppendText(QString(QChar(0x2013))); return true;
-    case Word::Bullet: AppendText(QString(QChar(0x2022))); return true;
-    case Word::LeftQuote: AppendText(QString(QChar(0x2018))); return true;
-    case Word::RightQuote: AppendText(QString(QChar(0x2019))); return true;
-    case Word::LeftDoubleQuote: AppendText(QString(QChar(0x201C))); return true;
-    case Word::RightDoubleQuote: AppendText(QString(QChar(0x201D))); return true;
-    case Word::EmSpace: AppendText(QString(QChar(0x2003))); return true;
-    case Word::EnSpace: AppendText(QString(QChar(0x2002))); return true;
-    case Word::QuarterEmSpace: AppendText(QString(QChar(0x2005))); return true;
-    case Word::ZeroWidthJoiner: AppendText(QString(QChar(0x200D))); return true;
-    case Word::ZeroWidthNonJoiner: AppendText(QString(QChar(0x200C))); return true;
-    case Word::Tab: AppendText(QStringLiteral("\t")); return true;
-    case Word::Line: AppendText(QString(QChar::LineSeparator)); return true;
+    case Word::EmDash:
+        AppendText(QString(QChar(0x2014)));
+        return true;
+    case Word::EnDash:
+        AppendText(QString(QChar(0x2013)));
+        return true;
+    case Word::Bullet:
+        AppendText(QString(QChar(0x2022)));
+        return true;
+    case Word::LeftQuote:
+        AppendText(QString(QChar(0x2018)));
+        return true;
+    case Word::RightQuote:
+        AppendText(QString(QChar(0x2019)));
+        return true;
+    case Word::LeftDoubleQuote:
+        AppendText(QString(QChar(0x201C)));
+        return true;
+    case Word::RightDoubleQuote:
+        AppendText(QString(QChar(0x201D)));
+        return true;
+    case Word::EmSpace:
+        AppendText(QString(QChar(0x2003)));
+        return true;
+    case Word::EnSpace:
+        AppendText(QString(QChar(0x2002)));
+        return true;
+    case Word::QuarterEmSpace:
+        AppendText(QString(QChar(0x2005)));
+        return true;
+    case Word::ZeroWidthJoiner:
+        AppendText(QString(QChar(0x200D)));
+        return true;
+    case Word::ZeroWidthNonJoiner:
+        AppendText(QString(QChar(0x200C)));
+        return true;
+    case Word::Tab:
+        AppendText(QStringLiteral("\t"));
+        return true;
+    case Word::Line:
+        AppendText(QString(QChar::LineSeparator));
+        return true;
     default:
         return false;
     }
@@ -508,7 +540,7 @@ bool TReader::ParagraphWord(Word word, const TToken& token)
     const std::int32_t value = token.hasNumber ? token.number : 0;
     switch (word) {
     case Word::ParagraphDefaults:
-        paragraph = ParagraphState{};
+        paragraph = ParagraphState {};
         return true;
     case Word::Paragraph:
     case Word::Section:
@@ -533,23 +565,51 @@ bool TReader::ParagraphWord(Word word, const TToken& token)
     case Word::InTable:
         paragraph.inTable = true;
         return true;
-    case Word::AlignLeft: paragraph.alignment = Qt::AlignLeft; return true;
-    case Word::AlignRight: paragraph.alignment = Qt::AlignRight; return true;
-    case Word::AlignCenter: paragraph.alignment = Qt::AlignHCenter; return true;
-    case Word::AlignJustify: paragraph.alignment = Qt::AlignJustify; return true;
-    case Word::FirstIndent: paragraph.firstIndent = value; return true;
-    case Word::LeftIndent: paragraph.leftIndent = value; return true;
-    case Word::RightIndent: paragraph.rightIndent = value; return true;
-    case Word::SpaceBefore: paragraph.spaceBefore = value; return true;
-    case Word::SpaceAfter: paragraph.spaceAfter = value; return true;
-    case Word::LineSpacing: paragraph.lineSpacing = value; return true;
-    case Word::LineMultiple: paragraph.lineMultiple = value != 0; return true;
-    case Word::TabRight: paragraph.nextTabType = QTextOption::RightTab; return true;
-    case Word::TabCenter: paragraph.nextTabType = QTextOption::CenterTab; return true;
-    case Word::TabDecimal: paragraph.nextTabType = QTextOption::DelimiterTab; return true;
+    case Word::AlignLeft:
+        paragraph.alignment = Qt::AlignLeft;
+        return true;
+    case Word::AlignRight:
+        paragraph.alignment = Qt::AlignRight;
+        return true;
+    case Word::AlignCenter:
+        paragraph.alignment = Qt::AlignHCenter;
+        return true;
+    case Word::AlignJustify:
+        paragraph.alignment = Qt::AlignJustify;
+        return true;
+    case Word::FirstIndent:
+        paragraph.firstIndent = value;
+        return true;
+    case Word::LeftIndent:
+        paragraph.leftIndent = value;
+        return true;
+    case Word::RightIndent:
+        paragraph.rightIndent = value;
+        return true;
+    case Word::SpaceBefore:
+        paragraph.spaceBefore = value;
+        return true;
+    case Word::SpaceAfter:
+        paragraph.spaceAfter = value;
+        return true;
+    case Word::LineSpacing:
+        paragraph.lineSpacing = value;
+        return true;
+    case Word::LineMultiple:
+        paragraph.lineMultiple = value != 0;
+        return true;
+    case Word::TabRight:
+        paragraph.nextTabType = QTextOption::RightTab;
+        return true;
+    case Word::TabCenter:
+        paragraph.nextTabType = QTextOption::CenterTab;
+        return true;
+    case Word::TabDecimal:
+        paragraph.nextTabType = QTextOption::DelimiterTab;
+        return true;
     case Word::TabPosition:
         if (paragraph.tabs.size() < kMaxTabStops)
-            paragraph.tabs.push_back(TabStop{paragraph.nextTabType, value});
+            paragraph.tabs.push_back(TabStop { paragraph.nextTabType, value });
         paragraph.nextTabType = QTextOption::LeftTab;
         return true;
     case Word::PageBreakBefore:
@@ -563,14 +623,29 @@ bool TReader::ParagraphWord(Word word, const TToken& token)
 void TReader::PageWord(Word word, std::int32_t value)
 {
     switch (word) {
-    case Word::PaperWidth: page_.paperWidth = value; break;
-    case Word::PaperHeight: page_.paperHeight = value; break;
-    case Word::MarginLeft: page_.marginLeft = value; break;
-    case Word::MarginRight: page_.marginRight = value; break;
-    case Word::MarginTop: page_.marginTop = value; break;
-    case Word::MarginBottom: page_.marginBottom = value; break;
-    case Word::Landscape: page_.landscape = true; break;
-    default: break;
+    case Word::PaperWidth:
+        page_.paperWidth = value;
+        break;
+    case Word::PaperHeight:
+        page_.paperHeight = value;
+        break;
+    case Word::MarginLeft:
+        page_.marginLeft = value;
+        break;
+    case Word::MarginRight:
+        page_.marginRight = value;
+        break;
+    case Word::MarginTop:
+        page_.marginTop = value;
+        break;
+    case Word::MarginBottom:
+        page_.marginBottom = value;
+        break;
+    case Word::Landscape:
+        page_.landscape = true;
+        break;
+    default:
+        break;
     }
 }
 
@@ -580,7 +655,7 @@ void TReader::FontTableWord(Word word, const TToken& token)
     case Word::Font:
         fontBeingDefined_ = token.number;
         fontName_.clear();
-        fonts_[fontBeingDefined_] = FontEntry{};
+        fonts_[fontBeingDefined_] = FontEntry {};
         break;
     case Word::FontCharset:
         fonts_[fontBeingDefined_].codePage = rtf::CodePageOfCharset(token.number);
@@ -614,21 +689,37 @@ void TReader::PictureWord(Word word, const TToken& token)
 {
     const std::int32_t value = token.hasNumber ? token.number : 0;
     switch (word) {
-    case Word::PngBlip: picture_.kind = PictureData::Kind::Png; break;
-    case Word::JpegBlip: picture_.kind = PictureData::Kind::Jpeg; break;
-    case Word::OtherBlip: picture_.kind = PictureData::Kind::Other; break;
-    case Word::PictureGoalWidth: picture_.goalWidth = value; break;
-    case Word::PictureGoalHeight: picture_.goalHeight = value; break;
-    case Word::PictureScaleX: picture_.scaleX = value; break;
-    case Word::PictureScaleY: picture_.scaleY = value; break;
-    default: break;
+    case Word::PngBlip:
+        picture_.kind = PictureData::Kind::Png;
+        break;
+    case Word::JpegBlip:
+        picture_.kind = PictureData::Kind::Jpeg;
+        break;
+    case Word::OtherBlip:
+        picture_.kind = PictureData::Kind::Other;
+        break;
+    case Word::PictureGoalWidth:
+        picture_.goalWidth = value;
+        break;
+    case Word::PictureGoalHeight:
+        picture_.goalHeight = value;
+        break;
+    case Word::PictureScaleX:
+        picture_.scaleX = value;
+        break;
+    case Word::PictureScaleY:
+        picture_.scaleY = value;
+        break;
+    default:
+        break;
     }
 }
 
 void TReader::Symbol(char symbol)
 {
     if (stack_.empty() || State().destination != Destination::Text) {
-        if (!stack_.empty() && State().destination == Destination::FontTable && (symbol == '\\' || symbol == '{' || symbol == '}'))
+        if (!stack_.empty() && State().destination == Destination::FontTable
+            && (symbol == '\\' || symbol == '{' || symbol == '}'))
             fontName_.append(symbol);
         return;
     }
@@ -638,10 +729,18 @@ void TReader::Symbol(char symbol)
     case '}':
         AppendBytes(QByteArrayView(&symbol, 1));
         return;
-    case '~': AppendText(QString(QChar(0x00A0))); return;
-    case '-': AppendText(QString(QChar(0x00AD))); return;
-    case '_': AppendText(QString(QChar(0x2011))); return;
-    case '\t': AppendText(QStringLiteral("\t")); return;
+    case '~':
+        AppendText(QString(QChar(0x00A0)));
+        return;
+    case '-':
+        AppendText(QString(QChar(0x00AD)));
+        return;
+    case '_':
+        AppendText(QString(QChar(0x2011)));
+        return;
+    case '\t':
+        AppendText(QStringLiteral("\t"));
+        return;
     default:
         return; // \| \: and the like mark index entries and formulas
     }
@@ -724,7 +823,7 @@ void TReader::InsertPicture()
     format.setHeight(height * scaleY);
     BeforeText();
     FlushRun();
-    runs_.push_back(Run{QString(QChar::ObjectReplacementCharacter), format, true});
+    runs_.push_back(Run { QString(QChar::ObjectReplacementCharacter), format, true });
 }
 
 void TReader::BeforeText()
@@ -783,7 +882,7 @@ void TReader::FlushRun()
         return;
     FlushBytes();
     if (!runText_.isEmpty())
-        runs_.push_back(Run{runText_, CharFormat(runState_), false});
+        runs_.push_back(Run { runText_, CharFormat(runState_), false });
     runText_.clear();
     runOpen_ = false;
 }
@@ -827,7 +926,7 @@ QTextCharFormat TReader::CharFormat(const CharState& chars) const
     QTextCharFormat format;
     const auto font = fonts_.find(chars.font < 0 ? defaultFont_ : chars.font);
     if (font != fonts_.end() && !font->second.name.isEmpty())
-        format.setFontFamilies(QStringList{font->second.name});
+        format.setFontFamilies(QStringList { font->second.name });
     format.setFontPointSize(chars.halfPoints / 2.0);
     format.setFontWeight(chars.bold ? QFont::Bold : QFont::Normal);
     format.setFontItalic(chars.italic);

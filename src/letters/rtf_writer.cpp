@@ -3,17 +3,16 @@
 #include "design/model/windows1252.h"
 
 #include <QBuffer>
-#include <QScopeGuard>
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QScopeGuard>
 #include <QTextBlock>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextFragment>
 #include <QTextImageFormat>
 #include <QUrl>
-
 #include <cmath>
 #include <unordered_map>
 #include <vector>
@@ -63,7 +62,11 @@ struct CharLook {
 
 class TWriter {
 public:
-    TWriter(const QTextDocument& document, const TLetterPage& page) : document_(document), page_(page) {}
+    TWriter(const QTextDocument& document, const TLetterPage& page)
+        : document_(document)
+        , page_(page)
+    {
+    }
 
     QByteArray Write();
 
@@ -133,7 +136,8 @@ CharLook TWriter::LookOf(const QTextCharFormat& format)
 {
     CharLook look;
     look.font = FontIndex(FamilyOf(format));
-    qreal size = format.hasProperty(QTextFormat::FontPointSize) ? format.fontPointSize() : document_.defaultFont().pointSizeF();
+    qreal size = format.hasProperty(QTextFormat::FontPointSize) ? format.fontPointSize()
+                                                                : document_.defaultFont().pointSizeF();
     if (size <= 0)
         size = kDefaultHalfPoints / 2.0;
     look.halfPoints = std::max(1, int(std::lround(size * 2)));
@@ -174,8 +178,8 @@ void TWriter::Header()
     if (!colors_.empty()) {
         out_ += "{\\colortbl;";
         for (const QColor& color : colors_) {
-            out_ += "\\red" + QByteArray::number(color.red()) + "\\green" + QByteArray::number(color.green())
-                + "\\blue" + QByteArray::number(color.blue()) + ';';
+            out_ += "\\red" + QByteArray::number(color.red()) + "\\green" + QByteArray::number(color.green()) + "\\blue"
+                + QByteArray::number(color.blue()) + ';';
         }
         out_ += "}\r\n";
     }
@@ -201,7 +205,7 @@ void TWriter::Paragraph(const QTextBlock& block)
         const QTextFragment fragment = it.fragment();
         const QTextCharFormat format = fragment.charFormat();
         const CharLook look = LookOf(format);
-        const bool grouped = !(look == mark) || format.isImageFormat();
+        const bool grouped = !(look == mark);
         if (grouped) {
             out_ += '{';
             LookChanges(mark, look);
@@ -209,6 +213,7 @@ void TWriter::Paragraph(const QTextBlock& block)
         if (format.isImageFormat()) {
             for (qsizetype i = 0; i < fragment.length(); ++i)
                 Picture(format.toImageFormat());
+            delimit_ = false;
         } else {
             Text(fragment.text());
         }
@@ -274,7 +279,7 @@ void TWriter::ParagraphProperties(const QTextBlockFormat& format)
 
 void TWriter::FullLook(const CharLook& look)
 {
-    LookChanges(CharLook{-1, -1}, look);
+    LookChanges(CharLook { -1, -1 }, look);
 }
 
 void TWriter::LookChanges(const CharLook& from, const CharLook& to)
@@ -376,8 +381,8 @@ void TWriter::Picture(const QTextImageFormat& format)
     const qreal height = format.height() > 0 ? format.height() : image.height() * 0.75;
     out_ += "{\\pict";
     out_ += jpeg ? "\\jpegblip" : "\\pngblip";
-    out_ += "\\picw" + QByteArray::number(image.width()) + "\\pich" + QByteArray::number(image.height())
-        + "\\picwgoal" + QByteArray::number(Twips(width)) + "\\pichgoal" + QByteArray::number(Twips(height));
+    out_ += "\\picw" + QByteArray::number(image.width()) + "\\pich" + QByteArray::number(image.height()) + "\\picwgoal"
+        + QByteArray::number(Twips(width)) + "\\pichgoal" + QByteArray::number(Twips(height));
     const QByteArray hex = bytes.toHex();
     for (qsizetype at = 0; at < hex.size(); at += kHexPerLine) {
         out_ += "\r\n";
