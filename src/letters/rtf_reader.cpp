@@ -813,7 +813,10 @@ void TReader::InsertPicture()
     const QString name = QStringLiteral("rtf-picture:")
         + QString::fromLatin1(QCryptographicHash::hash(picture_.bytes, QCryptographicHash::Sha1).toHex());
     cursor_.document()->addResource(QTextDocument::ImageResource, QUrl(name), picture_.bytes);
+    // The picture carries the look of the text around it, as the writer
+    // gives it.
     QTextImageFormat format;
+    format.merge(CharFormat(State().chars));
     format.setName(name);
     const qreal scaleX = std::clamp(picture_.scaleX, 1, 10000) / 100.0;
     const qreal scaleY = std::clamp(picture_.scaleY, 1, 10000) / 100.0;
