@@ -325,12 +325,19 @@ void TWriter::Escaped(const QString& text)
 {
     static const char hexDigits[] = "0123456789abcdef";
     const auto& windows1252 = Windows1252Bytes();
+    bool afterUnicode = false;
     for (const QChar c : text) {
         const char16_t unit = c.unicode();
+        const bool unicode = afterUnicode;
+        afterUnicode = false;
         if (unit == '\\' || unit == '{' || unit == '}') {
             out_ += '\\';
             out_ += char(unit);
         } else if (unit >= 0x20 && unit < 0x7F) {
+            // Some readers take all the text after \uN as its fallback; an
+            // empty group ends the fallback for them too.
+            if (unicode)
+                out_ += "{}";
             out_ += char(unit);
         } else if (unit == '\t') {
             out_ += "\\tab ";
@@ -350,6 +357,7 @@ void TWriter::Escaped(const QString& text)
             // Signed 16 bits, as RTF readers expect; '?' for readers
             // without Unicode.
             out_ += "\\u" + QByteArray::number(qint16(unit)) + '?';
+            afterUnicode = true;
         }
         // Other control characters are no text.
     }

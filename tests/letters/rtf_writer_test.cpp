@@ -65,11 +65,11 @@ TEST(RtfWriter, EscapesEverythingBeyondPrintableAscii)
     const auto document = NewDocument();
     QTextCursor cursor(document.get());
     cursor.insertText(QStringLiteral("a{b}\\c\td\u00e9\u20ac\u03a9\u00a0\u00ad\u2011\u2028x")
-        + QString::fromUtf8("\xF0\x9F\x98\x80"));
+        + QString::fromUtf8("\xF0\x9F\x98\x80") + QStringLiteral("y"));
     EXPECT_EQ(Rtf(*document),
         Text(kHeader + kArialTable + kLetterPage
             + "\\pard\\ql\\plain\\f0\\fs24 a\\{b\\}\\\\c\\tab d\\'e9\\'80\\u937?\\~\\-\\_\\line "
-              "x\\u-10179?\\u-8704?\\par\r\n}"));
+              "x\\u-10179?\\u-8704?{}y\\par\r\n}"));
 }
 
 TEST(RtfWriter, ListsTheFontsAndColoursUsedInOrderOfUse)
