@@ -30,6 +30,7 @@ constexpr std::size_t kMaxGroupDepth = 256;
 // Tab stops per paragraph beyond any ruler's use.
 constexpr std::size_t kMaxTabStops = 64;
 constexpr int kDefaultHalfPoints = 24;
+constexpr qsizetype kMaxFontName = 256;
 constexpr qreal kTwipsPerPoint = 20.0;
 
 qreal Points(std::int64_t twips)
@@ -134,6 +135,8 @@ private:
     bool ParagraphWord(Word word, const TToken& token);
     void PageWord(Word word, std::int32_t value);
     void FontTableWord(Word word, const TToken& token);
+    void FlushFontNameBytes();
+    void EndFontName();
     void ColorTableWord(Word word, const TToken& token);
     void PictureWord(Word word, const TToken& token);
     void Symbol(char symbol);
@@ -168,7 +171,8 @@ private:
     int defaultFont_ = 0;
     std::unordered_map<int, FontEntry> fonts_;
     int fontBeingDefined_ = 0;
-    QByteArray fontName_;
+    QByteArray fontName_; // bytes of the name not yet decoded
+    QString fontNameText_; // the name read so far
     std::vector<QColor> colors_;
     QColor colorBeingDefined_;
     bool colorHasComponent_ = false;
@@ -312,10 +316,9 @@ void TReader::CloseGroup()
     if (closing == Destination::Picture
         && (stack_.size() < 2 || stack_[stack_.size() - 2].destination != Destination::Picture))
         InsertPicture();
-    if (closing == Destination::FontTable && !fontName_.isEmpty()) {
+    if (closing == Destination::FontTable && (!fontName_.isEmpty() || !fontNameText_.isEmpty())) {
         // An entry without its closing semicolon still names its font.
-        fonts_[fontBeingDefined_].name = rtf::DecodeCodePage(fontName_.trimmed(), codePage_);
-        fontName_.clear();
+        EndFontName();
     }
     // The outermost group's state stays: its last paragraph is still to be
     // written with it.
@@ -655,6 +658,7 @@ void TReader::FontTableWord(Word word, const TToken& token)
     case Word::Font:
         fontBeingDefined_ = token.number;
         fontName_.clear();
+        fontNameText_.clear();
         fonts_[fontBeingDefined_] = FontEntry {};
         break;
     case Word::FontCharset:
@@ -664,9 +668,35 @@ void TReader::FontTableWord(Word word, const TToken& token)
         if (token.number > 0)
             fonts_[fontBeingDefined_].codePage = token.number;
         break;
+    case Word::Unicode: {
+        const int unit = token.number < 0 ? token.number + 65536 : token.number;
+        FlushFontNameBytes();
+        if (unit >= 0x20 && unit <= 0xFFFF && fontNameText_.size() < kMaxFontName)
+            fontNameText_.append(QChar(char16_t(unit)));
+        unicodeToSkip_ = State().unicodeSkip;
+        break;
+    }
+    case Word::UnicodeSkip:
+        State().unicodeSkip = std::clamp(token.number, 0, 16);
+        break;
     default:
         break;
     }
+}
+
+void TReader::FlushFontNameBytes()
+{
+    const auto font = fonts_.find(fontBeingDefined_);
+    const int codePage = font != fonts_.end() && font->second.codePage != 0 ? font->second.codePage : codePage_;
+    fontNameText_ += rtf::DecodeCodePage(fontName_, codePage);
+    fontName_.clear();
+}
+
+void TReader::EndFontName()
+{
+    FlushFontNameBytes();
+    fonts_[fontBeingDefined_].name = fontNameText_.trimmed();
+    fontNameText_.clear();
 }
 
 void TReader::ColorTableWord(Word word, const TToken& token)
@@ -719,7 +749,8 @@ void TReader::Symbol(char symbol)
 {
     if (stack_.empty() || State().destination != Destination::Text) {
         if (!stack_.empty() && State().destination == Destination::FontTable
-            && (symbol == '\\' || symbol == '{' || symbol == '}'))
+            && (symbol == '\\' || symbol == '{' || symbol == '}')
+            && fontName_.size() + fontNameText_.size() < kMaxFontName)
             fontName_.append(symbol);
         return;
     }
@@ -755,9 +786,8 @@ void TReader::TextBytes(QByteArrayView bytes)
     case Destination::FontTable: {
         for (char c : bytes) {
             if (c == ';') {
-                fonts_[fontBeingDefined_].name = rtf::DecodeCodePage(fontName_.trimmed(), codePage_);
-                fontName_.clear();
-            } else if (fontName_.size() < 256) {
+                EndFontName();
+            } else if (fontName_.size() + fontNameText_.size() < kMaxFontName) {
                 fontName_.append(c);
             }
         }
@@ -871,11 +901,7 @@ void TReader::FlushBytes()
 {
     if (runBytes_.isEmpty())
         return;
-    QString decoded = rtf::DecodeCodePage(runBytes_, CodePageOf(runState_.font));
-    // Control characters have no place in a letter's text (a tab is written
-    // as a word, but some writers put it in raw).
-    decoded.removeIf([](QChar c) { return c.unicode() < 0x20 && c != QLatin1Char('\t'); });
-    runText_.append(decoded);
+    runText_.append(rtf::DecodeCodePage(runBytes_, CodePageOf(runState_.font)));
     runBytes_.clear();
 }
 
@@ -884,6 +910,11 @@ void TReader::FlushRun()
     if (!runOpen_)
         return;
     FlushBytes();
+    // Control characters have no place in a letter's text (a tab is written
+    // as a word, but some writers put it in raw), and only \par may start a
+    // paragraph.
+    runText_.removeIf([](QChar c) { return c.unicode() < 0x20 && c != QLatin1Char('\t'); });
+    runText_.replace(QChar::ParagraphSeparator, QChar::LineSeparator);
     if (!runText_.isEmpty())
         runs_.push_back(Run { runText_, CharFormat(runState_), false });
     runText_.clear();

@@ -171,7 +171,8 @@ void TWriter::Header()
     out_ += "{\\rtf1\\ansi\\ansicpg1252\\uc1\\deff0\r\n{\\fonttbl";
     for (qsizetype i = 0; i < fonts_.size(); ++i) {
         out_ += "{\\f" + QByteArray::number(i) + "\\fnil\\fcharset0 ";
-        Escaped(fonts_[i]);
+        // A semicolon ends the name in the table; it cannot be part of it.
+        Escaped(QString(fonts_[i]).remove(QLatin1Char(';')));
         out_ += ";}";
     }
     out_ += "}\r\n";

@@ -78,6 +78,7 @@ const TextCase kTextCases[] = {
         QStringLiteral("1.\tItem") },
     { "old list numbers", R"({\rtf1{\pntext\'b7\tab}{\*\pn\pnlvlblt{\pntxtb \'b7}}Item\par})",
         QStringLiteral("\u00b7\tItem") },
+    { "control characters spelt in unicode", R"({\rtf1 a\u10?b\u8233?c})", QStringLiteral("ab\u2028c") },
     { "raw tab and control bytes",
         "{\\rtf1 a\tb\x01"
         "c}",
@@ -107,6 +108,8 @@ const CharCase kCharCases[] = {
         [](const QTextCharFormat& f) {
             return f.fontFamilies().toStringList() == QStringList { QStringLiteral("Arial") };
         } },
+    { "font name in unicode and its own code page", R"({\rtf1{\fonttbl{\f0\fcharset238 \u23435?\u20307? \'8e;}}\f0 x})",
+        [](const QTextCharFormat& f) { return f.fontFamilies().toStringList() == QStringList { QStringLiteral("\u5b8b\u4f53 \u017d") }; } },
     { "default font", R"({\rtf1\deff1{\fonttbl{\f0 Times;}{\f1 Courier;}} x})",
         [](const QTextCharFormat& f) {
             return f.fontFamilies().toStringList() == QStringList { QStringLiteral("Courier") };
