@@ -173,6 +173,7 @@ private:
     int fontBeingDefined_ = 0;
     QByteArray fontName_; // bytes of the name not yet decoded
     QString fontNameText_; // the name read so far
+    std::size_t fontEntryDepth_ = 0; // the group of the entry being read
     std::vector<QColor> colors_;
     QColor colorBeingDefined_;
     bool colorHasComponent_ = false;
@@ -316,7 +317,8 @@ void TReader::CloseGroup()
     if (closing == Destination::Picture
         && (stack_.size() < 2 || stack_[stack_.size() - 2].destination != Destination::Picture))
         InsertPicture();
-    if (closing == Destination::FontTable && (!fontName_.isEmpty() || !fontNameText_.isEmpty())) {
+    if (closing == Destination::FontTable && stack_.size() == fontEntryDepth_
+        && (!fontName_.isEmpty() || !fontNameText_.isEmpty())) {
         // An entry without its closing semicolon still names its font.
         EndFontName();
     }
@@ -657,6 +659,7 @@ void TReader::FontTableWord(Word word, const TToken& token)
     switch (word) {
     case Word::Font:
         fontBeingDefined_ = token.number;
+        fontEntryDepth_ = stack_.size();
         fontName_.clear();
         fontNameText_.clear();
         fonts_[fontBeingDefined_] = FontEntry {};
@@ -695,6 +698,7 @@ void TReader::FlushFontNameBytes()
 void TReader::EndFontName()
 {
     FlushFontNameBytes();
+    fontNameText_.removeIf(rtf::IsOutsideFontName);
     fonts_[fontBeingDefined_].name = fontNameText_.trimmed();
     fontNameText_.clear();
 }
@@ -747,33 +751,42 @@ void TReader::PictureWord(Word word, const TToken& token)
 
 void TReader::Symbol(char symbol)
 {
-    if (stack_.empty() || State().destination != Destination::Text) {
-        if (!stack_.empty() && State().destination == Destination::FontTable
-            && (symbol == '\\' || symbol == '{' || symbol == '}')
-            && fontName_.size() + fontNameText_.size() < kMaxFontName)
-            fontName_.append(symbol);
+    if (stack_.empty())
         return;
-    }
+    const Destination destination = State().destination;
+    if (destination != Destination::Text && destination != Destination::FontTable)
+        return;
+    QString text;
     switch (symbol) {
     case '\\':
     case '{':
     case '}':
-        AppendBytes(QByteArrayView(&symbol, 1));
+        // Literal characters: bytes of the text's code page like any other.
+        if (destination == Destination::Text)
+            AppendBytes(QByteArrayView(&symbol, 1));
+        else if (fontName_.size() + fontNameText_.size() < kMaxFontName)
+            fontName_.append(symbol);
         return;
     case '~':
-        AppendText(QString(QChar(0x00A0)));
-        return;
+        text = QChar(0x00A0);
+        break;
     case '-':
-        AppendText(QString(QChar(0x00AD)));
-        return;
+        text = QChar(0x00AD);
+        break;
     case '_':
-        AppendText(QString(QChar(0x2011)));
-        return;
+        text = QChar(0x2011);
+        break;
     case '\t':
-        AppendText(QStringLiteral("\t"));
-        return;
+        text = QStringLiteral("\t");
+        break;
     default:
         return; // \| \: and the like mark index entries and formulas
+    }
+    if (destination == Destination::Text) {
+        AppendText(text);
+    } else if (fontName_.size() + fontNameText_.size() < kMaxFontName) {
+        FlushFontNameBytes();
+        fontNameText_ += text;
     }
 }
 
@@ -913,7 +926,7 @@ void TReader::FlushRun()
     // Control characters have no place in a letter's text (a tab is written
     // as a word, but some writers put it in raw), and only \par may start a
     // paragraph.
-    runText_.removeIf([](QChar c) { return c.unicode() < 0x20 && c != QLatin1Char('\t'); });
+    runText_.removeIf(rtf::IsControlCharacter);
     runText_.replace(QChar::ParagraphSeparator, QChar::LineSeparator);
     if (!runText_.isEmpty())
         runs_.push_back(Run { runText_, CharFormat(runState_), false });

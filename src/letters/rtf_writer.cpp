@@ -1,6 +1,7 @@
 #include "letters/rtf_writer.h"
 
 #include "design/model/windows1252.h"
+#include "letters/rtf_charsets.h"
 
 #include <QBuffer>
 #include <QColor>
@@ -172,7 +173,7 @@ void TWriter::Header()
     for (qsizetype i = 0; i < fonts_.size(); ++i) {
         out_ += "{\\f" + QByteArray::number(i) + "\\fnil\\fcharset0 ";
         // A semicolon ends the name in the table; it cannot be part of it.
-        Escaped(QString(fonts_[i]).remove(QLatin1Char(';')));
+        Escaped(QString(fonts_[i]).remove(QLatin1Char(';')).removeIf(rtf::IsOutsideFontName).trimmed());
         out_ += ";}";
     }
     out_ += "}\r\n";
@@ -331,7 +332,10 @@ void TWriter::Escaped(const QString& text)
         const char16_t unit = c.unicode();
         const bool unicode = afterUnicode;
         afterUnicode = false;
-        if (unit == '\\' || unit == '{' || unit == '}') {
+        if (rtf::IsControlCharacter(c)) {
+            // No text; the reader drops them too.
+            afterUnicode = unicode;
+        } else if (unit == '\\' || unit == '{' || unit == '}') {
             out_ += '\\';
             out_ += char(unit);
         } else if (unit >= 0x20 && unit < 0x7F) {
@@ -360,7 +364,6 @@ void TWriter::Escaped(const QString& text)
             out_ += "\\u" + QByteArray::number(qint16(unit)) + '?';
             afterUnicode = true;
         }
-        // Other control characters are no text.
     }
 }
 
@@ -386,12 +389,13 @@ void TWriter::Picture(const QTextImageFormat& format)
         buffer.open(QIODevice::WriteOnly);
         image.save(&buffer, "PNG");
     }
+    // A goal of 0 twips would mean "the picture's own size" to a reader.
     const qreal width = format.width() > 0 ? format.width() : image.width() * 0.75;
     const qreal height = format.height() > 0 ? format.height() : image.height() * 0.75;
     out_ += "{\\pict";
     out_ += jpeg ? "\\jpegblip" : "\\pngblip";
     out_ += "\\picw" + QByteArray::number(image.width()) + "\\pich" + QByteArray::number(image.height()) + "\\picwgoal"
-        + QByteArray::number(Twips(width)) + "\\pichgoal" + QByteArray::number(Twips(height));
+        + QByteArray::number(std::max(1, Twips(width))) + "\\pichgoal" + QByteArray::number(std::max(1, Twips(height)));
     const QByteArray hex = bytes.toHex();
     for (qsizetype at = 0; at < hex.size(); at += kHexPerLine) {
         out_ += "\r\n";

@@ -79,6 +79,7 @@ const TextCase kTextCases[] = {
     { "old list numbers", R"({\rtf1{\pntext\'b7\tab}{\*\pn\pnlvlblt{\pntxtb \'b7}}Item\par})",
         QStringLiteral("\u00b7\tItem") },
     { "control characters spelt in unicode", R"({\rtf1 a\u10?b\u8233?c})", QStringLiteral("ab\u2028c") },
+    { "delete and C1 control characters", R"({\rtf1 a\'7fb\'81c\u157?d})", QStringLiteral("abcd") },
     { "raw tab and control bytes",
         "{\\rtf1 a\tb\x01"
         "c}",

@@ -90,11 +90,11 @@ QTextBlockFormat TGenerator::BlockFormat()
 
 QTextCharFormat TGenerator::CharFormat()
 {
-    static const char* families[] = {"Arial", "Times New Roman", "Courier New", "Caf\xc3\xa9 {Sans}"};
+    static const char* families[] = {"Arial", "Times New Roman", "Courier New", "Caf\xc3\xa9 {Sans}", "\xce\xa9\xc2\xa0Sans"};
     static const QColor colors[] = {QColor(255, 0, 0), QColor(0, 128, 0), QColor(10, 20, 30)};
     QTextCharFormat format;
     if (Chance(80))
-        format.setFontFamilies(QStringList{QString::fromUtf8(families[Between(0, 3)])});
+        format.setFontFamilies(QStringList{QString::fromUtf8(families[Between(0, 4)])});
     if (Chance(80))
         format.setFontPointSize(Between(8, 80) / 2.0);
     format.setFontWeight(Chance(30) ? QFont::Bold : QFont::Normal);
