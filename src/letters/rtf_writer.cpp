@@ -90,7 +90,9 @@ private:
     const TLetterPage page_;
     QByteArray out_;
     QStringList fonts_;
+    std::unordered_map<QString, int> fontIndexes_;
     std::vector<QColor> colors_;
+    std::unordered_map<QRgb, int> colorIndexes_; // index 0 is "automatic"
     bool delimit_ = false;
 };
 
@@ -106,18 +108,19 @@ QByteArray TWriter::Write()
 
 QString TWriter::FamilyOf(const QTextCharFormat& format) const
 {
-    const QString family = format.fontFamilies().toStringList().value(0);
-    return family.isEmpty() ? document_.defaultFont().family() : family;
+    QString family = format.fontFamilies().toStringList().value(0);
+    if (family.isEmpty())
+        family = document_.defaultFont().family();
+    // As the font table can hold it: a semicolon would end the name there.
+    return family.remove(QLatin1Char(';')).removeIf(rtf::IsOutsideFontName).trimmed();
 }
 
 int TWriter::FontIndex(const QString& family)
 {
-    qsizetype index = fonts_.indexOf(family);
-    if (index < 0) {
+    const auto [entry, added] = fontIndexes_.try_emplace(family, int(fonts_.size()));
+    if (added)
         fonts_.append(family);
-        index = fonts_.size() - 1;
-    }
-    return int(index);
+    return entry->second;
 }
 
 int TWriter::ColorIndex(const QBrush& brush)
@@ -125,12 +128,10 @@ int TWriter::ColorIndex(const QBrush& brush)
     if (brush.style() == Qt::NoBrush)
         return 0;
     const QColor color = brush.color().toRgb();
-    for (std::size_t i = 0; i < colors_.size(); ++i) {
-        if (colors_[i] == color)
-            return int(i) + 1;
-    }
-    colors_.push_back(color);
-    return int(colors_.size());
+    const auto [entry, added] = colorIndexes_.try_emplace(color.rgb(), int(colors_.size()) + 1);
+    if (added)
+        colors_.push_back(color);
+    return entry->second;
 }
 
 CharLook TWriter::LookOf(const QTextCharFormat& format)
@@ -172,8 +173,7 @@ void TWriter::Header()
     out_ += "{\\rtf1\\ansi\\ansicpg1252\\uc1\\deff0\r\n{\\fonttbl";
     for (qsizetype i = 0; i < fonts_.size(); ++i) {
         out_ += "{\\f" + QByteArray::number(i) + "\\fnil\\fcharset0 ";
-        // A semicolon ends the name in the table; it cannot be part of it.
-        Escaped(QString(fonts_[i]).remove(QLatin1Char(';')).removeIf(rtf::IsOutsideFontName).trimmed());
+        Escaped(fonts_[i]);
         out_ += ";}";
     }
     out_ += "}\r\n";
