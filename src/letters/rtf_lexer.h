@@ -28,6 +28,9 @@ struct TToken {
     unsigned char hex = 0; // Hex
 };
 
+// The value of a hexadecimal digit; -1 for any other character.
+int HexValue(char c);
+
 // Names longer than this are no RTF word; they are cut (and never match).
 inline constexpr qsizetype kMaxWordLength = 32;
 

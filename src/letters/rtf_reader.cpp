@@ -102,17 +102,6 @@ struct PictureData {
     std::int32_t scaleX = 100, scaleY = 100;
 };
 
-int HexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 class TReader {
 public:
     TReader(QTextCursor& cursor, bool replacing)
@@ -832,7 +821,7 @@ void TReader::PictureBytes(QByteArrayView bytes, bool binary)
         return;
     }
     for (char c : bytes) {
-        const int digit = HexDigit(c);
+        const int digit = rtf::HexValue(c);
         if (digit < 0)
             continue;
         if (picture_.pendingNibble < 0) {
