@@ -1,6 +1,7 @@
 #include "letters/rtf_reader.h"
 
 #include "letters/rtf_charsets.h"
+#include "letters/rtf_formats.h"
 #include "letters/rtf_lexer.h"
 #include "letters/rtf_words.h"
 
@@ -20,8 +21,14 @@ namespace letters {
 
 namespace {
 
+using rtf::CharState;
+using rtf::FontEntry;
+using rtf::ParagraphState;
+using rtf::Points;
+using rtf::TabStop;
 using rtf::TokenKind;
 using rtf::TToken;
+using rtf::Vertical;
 using rtf::Word;
 
 // Real files nest a few dozen groups; a deeper file is hostile and its
@@ -29,15 +36,7 @@ using rtf::Word;
 constexpr std::size_t kMaxGroupDepth = 256;
 // Tab stops per paragraph beyond any ruler's use.
 constexpr std::size_t kMaxTabStops = 64;
-constexpr int kDefaultHalfPoints = 24;
 constexpr qsizetype kMaxFontName = 256;
-constexpr qreal kTwipsPerPoint = 20.0;
-
-qreal Points(std::int64_t twips)
-{
-    return qreal(twips) / kTwipsPerPoint;
-}
-
 enum class Destination {
     Text, // the letter itself
     Skip, // read over, braces counted
@@ -47,45 +46,11 @@ enum class Destination {
     Replacement // \upr: its plain part is skipped, its \ud part read
 };
 
-enum class Vertical { Normal, Super, Sub };
-
-struct CharState {
-    int font = -1; // -1: the default font
-    int halfPoints = kDefaultHalfPoints;
-    bool bold = false, italic = false, underline = false, strike = false;
-    int color = 0, background = 0;
-    Vertical vertical = Vertical::Normal;
-
-    bool operator==(const CharState&) const = default;
-};
-
-struct TabStop {
-    QTextOption::TabType type = QTextOption::LeftTab;
-    std::int32_t position = 0;
-};
-
-struct ParagraphState {
-    Qt::Alignment alignment = Qt::AlignLeft;
-    std::int32_t firstIndent = 0, leftIndent = 0, rightIndent = 0;
-    std::int32_t spaceBefore = 0, spaceAfter = 0;
-    std::int32_t lineSpacing = 0;
-    bool lineMultiple = false;
-    std::vector<TabStop> tabs;
-    QTextOption::TabType nextTabType = QTextOption::LeftTab;
-    bool pageBreakBefore = false;
-    bool inTable = false;
-};
-
 struct GroupState {
     Destination destination = Destination::Text;
     CharState chars;
     ParagraphState paragraph;
     int unicodeSkip = 1;
-};
-
-struct FontEntry {
-    QString name;
-    int codePage = 0; // 0: the file's code page
 };
 
 struct Run {
@@ -139,8 +104,10 @@ private:
     void FlushRun();
     void EndParagraph();
     void InsertPicture();
-    QTextCharFormat CharFormat(const CharState& chars) const;
-    QTextBlockFormat BlockFormat(const ParagraphState& paragraph) const;
+    QTextCharFormat CharFormat(const CharState& chars) const
+    {
+        return rtf::CharFormatOf(chars, fonts_, defaultFont_, colors_);
+    }
     int CodePageOf(int font) const;
     bool SkippingUnicodeFallback(const TToken& token);
 
@@ -158,7 +125,7 @@ private:
 
     int codePage_ = rtf::kDefaultCodePage;
     int defaultFont_ = 0;
-    std::unordered_map<int, FontEntry> fonts_;
+    rtf::TFontTable fonts_;
     int fontBeingDefined_ = 0;
     QByteArray fontName_; // bytes of the name not yet decoded
     QString fontNameText_; // the name read so far
@@ -446,7 +413,7 @@ bool TReader::CharacterWord(Word word, const TToken& token)
         chars.font = token.number;
         return true;
     case Word::FontSize:
-        chars.halfPoints = token.hasNumber && token.number > 0 ? std::min(token.number, 3276) : kDefaultHalfPoints;
+        chars.halfPoints = token.hasNumber && token.number > 0 ? std::min(token.number, 3276) : rtf::kDefaultHalfPoints;
         return true;
     case Word::Bold:
         chars.bold = on;
@@ -931,7 +898,7 @@ void TReader::EndParagraph()
         paragraph.pageBreakBefore = true;
         breakBeforeNext_ = false;
     }
-    const QTextBlockFormat blockFormat = BlockFormat(paragraph);
+    const QTextBlockFormat blockFormat = rtf::BlockFormatOf(paragraph);
     const QTextCharFormat markFormat = CharFormat(State().chars);
     if (!firstParagraph_) {
         cursor_.insertBlock(blockFormat, markFormat);
@@ -955,60 +922,6 @@ int TReader::CodePageOf(int font) const
     if (found == fonts_.end() || found->second.codePage == 0)
         return codePage_;
     return found->second.codePage;
-}
-
-QTextCharFormat TReader::CharFormat(const CharState& chars) const
-{
-    QTextCharFormat format;
-    const auto font = fonts_.find(chars.font < 0 ? defaultFont_ : chars.font);
-    if (font != fonts_.end() && !font->second.name.isEmpty())
-        format.setFontFamilies(QStringList { font->second.name });
-    format.setFontPointSize(chars.halfPoints / 2.0);
-    format.setFontWeight(chars.bold ? QFont::Bold : QFont::Normal);
-    format.setFontItalic(chars.italic);
-    format.setFontUnderline(chars.underline);
-    format.setFontStrikeOut(chars.strike);
-    if (chars.color > 0 && std::size_t(chars.color) < colors_.size() && colors_[chars.color].isValid())
-        format.setForeground(colors_[chars.color]);
-    if (chars.background > 0 && std::size_t(chars.background) < colors_.size() && colors_[chars.background].isValid())
-        format.setBackground(colors_[chars.background]);
-    if (chars.vertical == Vertical::Super)
-        format.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
-    else if (chars.vertical == Vertical::Sub)
-        format.setVerticalAlignment(QTextCharFormat::AlignSubScript);
-    return format;
-}
-
-QTextBlockFormat TReader::BlockFormat(const ParagraphState& paragraph) const
-{
-    QTextBlockFormat format;
-    format.setAlignment(paragraph.alignment);
-    format.setTextIndent(Points(paragraph.firstIndent));
-    format.setLeftMargin(Points(paragraph.leftIndent));
-    format.setRightMargin(Points(paragraph.rightIndent));
-    format.setTopMargin(Points(paragraph.spaceBefore));
-    format.setBottomMargin(Points(paragraph.spaceAfter));
-    if (paragraph.lineSpacing != 0) {
-        if (paragraph.lineMultiple && paragraph.lineSpacing > 0)
-            format.setLineHeight(paragraph.lineSpacing * 100.0 / 240.0, QTextBlockFormat::ProportionalHeight);
-        else if (paragraph.lineSpacing > 0)
-            format.setLineHeight(Points(paragraph.lineSpacing), QTextBlockFormat::MinimumHeight);
-        else
-            format.setLineHeight(Points(-std::int64_t(paragraph.lineSpacing)), QTextBlockFormat::FixedHeight);
-    }
-    if (!paragraph.tabs.empty()) {
-        QList<QTextOption::Tab> tabs;
-        for (const TabStop& stop : paragraph.tabs) {
-            QTextOption::Tab tab(Points(stop.position), stop.type);
-            if (stop.type == QTextOption::DelimiterTab)
-                tab.delimiter = QLatin1Char('.');
-            tabs.append(tab);
-        }
-        format.setTabPositions(tabs);
-    }
-    if (paragraph.pageBreakBefore)
-        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-    return format;
 }
 
 } // namespace

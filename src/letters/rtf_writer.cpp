@@ -2,6 +2,7 @@
 
 #include "design/model/windows1252.h"
 #include "letters/rtf_charsets.h"
+#include "letters/rtf_formats.h"
 
 #include <QBuffer>
 #include <QColor>
@@ -22,14 +23,8 @@ namespace letters {
 
 namespace {
 
-constexpr qreal kTwipsPerPoint = 20.0;
-constexpr int kDefaultHalfPoints = 24;
+// Picture data is broken into lines of this many hex digits.
 constexpr qsizetype kHexPerLine = 128;
-
-int Twips(qreal points)
-{
-    return int(std::lround(points * kTwipsPerPoint));
-}
 
 // The Windows-1252 byte of each character above ASCII that has one.
 const std::unordered_map<char16_t, unsigned char>& Windows1252Bytes()
@@ -53,7 +48,7 @@ const std::unordered_map<char16_t, unsigned char>& Windows1252Bytes()
 // document's default font.
 struct CharLook {
     int font = 0;
-    int halfPoints = kDefaultHalfPoints;
+    int halfPoints = rtf::kDefaultHalfPoints;
     bool bold = false, italic = false, underline = false, strike = false;
     int color = 0, background = 0; // 0: automatic
     QTextCharFormat::VerticalAlignment vertical = QTextCharFormat::AlignNormal;
@@ -141,7 +136,7 @@ CharLook TWriter::LookOf(const QTextCharFormat& format)
     qreal size = format.hasProperty(QTextFormat::FontPointSize) ? format.fontPointSize()
                                                                 : document_.defaultFont().pointSizeF();
     if (size <= 0)
-        size = kDefaultHalfPoints / 2.0;
+        size = rtf::kDefaultHalfPoints / 2.0;
     look.halfPoints = std::max(1, int(std::lround(size * 2)));
     look.bold = format.fontWeight() >= QFont::DemiBold;
     look.italic = format.fontItalic();
@@ -239,7 +234,7 @@ void TWriter::ParagraphProperties(const QTextBlockFormat& format)
     else
         out_ += "\\ql";
     const auto length = [this](const char* word, qreal points) {
-        const int twips = Twips(points);
+        const int twips = rtf::Twips(points);
         if (twips != 0)
             out_ += QByteArray(word) + QByteArray::number(twips);
     };
@@ -250,18 +245,18 @@ void TWriter::ParagraphProperties(const QTextBlockFormat& format)
     length("\\sa", format.bottomMargin());
     switch (format.lineHeightType()) {
     case QTextBlockFormat::ProportionalHeight: {
-        const int spacing = int(std::lround(format.lineHeight() * 2.4));
-        if (spacing != 240 && spacing > 0)
+        const int spacing = int(std::lround(format.lineHeight() * rtf::kSingleLineSpacing / 100.0));
+        if (spacing != rtf::kSingleLineSpacing && spacing > 0)
             out_ += "\\sl" + QByteArray::number(spacing) + "\\slmult1";
         break;
     }
     case QTextBlockFormat::FixedHeight:
-        if (Twips(format.lineHeight()) > 0)
-            out_ += "\\sl-" + QByteArray::number(Twips(format.lineHeight())) + "\\slmult0";
+        if (rtf::Twips(format.lineHeight()) > 0)
+            out_ += "\\sl-" + QByteArray::number(rtf::Twips(format.lineHeight())) + "\\slmult0";
         break;
     case QTextBlockFormat::MinimumHeight:
-        if (Twips(format.lineHeight()) > 0)
-            out_ += "\\sl" + QByteArray::number(Twips(format.lineHeight())) + "\\slmult0";
+        if (rtf::Twips(format.lineHeight()) > 0)
+            out_ += "\\sl" + QByteArray::number(rtf::Twips(format.lineHeight())) + "\\slmult0";
         break;
     default:
         break;
@@ -273,7 +268,7 @@ void TWriter::ParagraphProperties(const QTextBlockFormat& format)
             out_ += "\\tqc";
         else if (tab.type == QTextOption::DelimiterTab)
             out_ += "\\tqdec";
-        out_ += "\\tx" + QByteArray::number(Twips(tab.position));
+        out_ += "\\tx" + QByteArray::number(rtf::Twips(tab.position));
     }
     if (format.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore)
         out_ += "\\pagebb";
@@ -395,7 +390,8 @@ void TWriter::Picture(const QTextImageFormat& format)
     out_ += "{\\pict";
     out_ += jpeg ? "\\jpegblip" : "\\pngblip";
     out_ += "\\picw" + QByteArray::number(image.width()) + "\\pich" + QByteArray::number(image.height()) + "\\picwgoal"
-        + QByteArray::number(std::max(1, Twips(width))) + "\\pichgoal" + QByteArray::number(std::max(1, Twips(height)));
+        + QByteArray::number(std::max(1, rtf::Twips(width))) + "\\pichgoal"
+        + QByteArray::number(std::max(1, rtf::Twips(height)));
     const QByteArray hex = bytes.toHex();
     for (qsizetype at = 0; at < hex.size(); at += kHexPerLine) {
         out_ += "\r\n";
