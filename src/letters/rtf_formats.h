@@ -27,6 +27,9 @@ inline int Twips(qreal points)
     return int(std::lround(points * kTwipsPerPoint));
 }
 
+// A picture without a size of its own shows its pixels at 96 to the inch.
+inline constexpr qreal kPointsPerPixel = 0.75;
+
 // \sl with \slmult1 counts 240ths of a line; the document counts percent.
 inline constexpr int kSingleLineSpacing = 240;
 

@@ -3,17 +3,16 @@
 #include "letters/rtf_charsets.h"
 #include "letters/rtf_formats.h"
 #include "letters/rtf_lexer.h"
+#include "letters/rtf_picture.h"
 #include "letters/rtf_words.h"
 
 #include <QColor>
-#include <QCryptographicHash>
-#include <QImage>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextImageFormat>
-#include <QUrl>
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
@@ -24,7 +23,6 @@ namespace {
 using rtf::CharState;
 using rtf::FontEntry;
 using rtf::ParagraphState;
-using rtf::Points;
 using rtf::TabStop;
 using rtf::TokenKind;
 using rtf::TToken;
@@ -59,14 +57,6 @@ struct Run {
     bool image = false;
 };
 
-struct PictureData {
-    enum class Kind { None, Png, Jpeg, Other } kind = Kind::None;
-    QByteArray bytes;
-    int pendingNibble = -1;
-    std::int32_t goalWidth = 0, goalHeight = 0;
-    std::int32_t scaleX = 100, scaleY = 100;
-};
-
 class TReader {
 public:
     TReader(QTextCursor& cursor, bool replacing)
@@ -92,11 +82,9 @@ private:
     void FlushFontNameBytes();
     void EndFontName();
     void ColorTableWord(Word word, const TToken& token);
-    void PictureWord(Word word, const TToken& token);
     void Symbol(char symbol);
     void TextBytes(QByteArrayView bytes);
     void TableText(QByteArrayView bytes);
-    void PictureBytes(QByteArrayView bytes, bool binary);
     void AppendBytes(QByteArrayView bytes);
     void AppendText(const QString& text);
     void BeforeText();
@@ -133,7 +121,7 @@ private:
     std::vector<QColor> colors_;
     QColor colorBeingDefined_;
     bool colorHasComponent_ = false;
-    PictureData picture_;
+    rtf::TPicture picture_;
 
     // The paragraph being read: its runs wait for the \par that carries the
     // paragraph's properties.
@@ -242,7 +230,7 @@ void TReader::Token(const TToken& token)
         return;
     case TokenKind::Binary:
         if (!stack_.empty() && State().destination == Destination::Picture)
-            PictureBytes(token.word, true);
+            picture_.AddBinary(token.word);
         return;
     case TokenKind::End:
         return;
@@ -311,7 +299,7 @@ void TReader::ControlWord(const TToken& token, bool ignorable)
         ColorTableWord(word, token);
         return;
     case Destination::Picture:
-        PictureWord(word, token);
+        picture_.Word(word, token.hasNumber ? token.number : 0);
         return;
     case Destination::Text:
         break;
@@ -348,7 +336,7 @@ bool TReader::DestinationWord(Word word)
         return true;
     case Word::Picture:
         state.destination = Destination::Picture;
-        picture_ = PictureData {};
+        picture_ = rtf::TPicture {};
         return true;
     case Word::FieldInstruction:
     case Word::Skipped:
@@ -675,36 +663,6 @@ void TReader::ColorTableWord(Word word, const TToken& token)
         colorBeingDefined_.setBlue(value);
 }
 
-void TReader::PictureWord(Word word, const TToken& token)
-{
-    const std::int32_t value = token.hasNumber ? token.number : 0;
-    switch (word) {
-    case Word::PngBlip:
-        picture_.kind = PictureData::Kind::Png;
-        break;
-    case Word::JpegBlip:
-        picture_.kind = PictureData::Kind::Jpeg;
-        break;
-    case Word::OtherBlip:
-        picture_.kind = PictureData::Kind::Other;
-        break;
-    case Word::PictureGoalWidth:
-        picture_.goalWidth = value;
-        break;
-    case Word::PictureGoalHeight:
-        picture_.goalHeight = value;
-        break;
-    case Word::PictureScaleX:
-        picture_.scaleX = value;
-        break;
-    case Word::PictureScaleY:
-        picture_.scaleY = value;
-        break;
-    default:
-        break;
-    }
-}
-
 void TReader::Symbol(char symbol)
 {
     if (stack_.empty())
@@ -771,7 +729,7 @@ void TReader::TextBytes(QByteArrayView bytes)
         }
         return;
     case Destination::Picture:
-        PictureBytes(bytes, false);
+        picture_.AddHex(bytes);
         return;
     case Destination::Skip:
     case Destination::Replacement:
@@ -779,53 +737,16 @@ void TReader::TextBytes(QByteArrayView bytes)
     }
 }
 
-void TReader::PictureBytes(QByteArrayView bytes, bool binary)
-{
-    if (picture_.kind == PictureData::Kind::Other)
-        return;
-    if (binary) {
-        picture_.bytes.append(bytes);
-        return;
-    }
-    for (char c : bytes) {
-        const int digit = rtf::HexValue(c);
-        if (digit < 0)
-            continue;
-        if (picture_.pendingNibble < 0) {
-            picture_.pendingNibble = digit;
-        } else {
-            picture_.bytes.append(char(picture_.pendingNibble * 16 + digit));
-            picture_.pendingNibble = -1;
-        }
-    }
-}
-
 void TReader::InsertPicture()
 {
-    if (picture_.kind != PictureData::Kind::Png && picture_.kind != PictureData::Kind::Jpeg)
-        return;
-    QImage image;
-    if (!image.loadFromData(picture_.bytes, picture_.kind == PictureData::Kind::Png ? "PNG" : "JPEG"))
-        return;
-    // Named by content, so inserting the same file twice shares one picture
-    // and two different ones never clash.
-    const QString name = QStringLiteral("rtf-picture:")
-        + QString::fromLatin1(QCryptographicHash::hash(picture_.bytes, QCryptographicHash::Sha1).toHex());
-    cursor_.document()->addResource(QTextDocument::ImageResource, QUrl(name), picture_.bytes);
     // The picture carries the look of the text around it, as the writer
     // gives it.
-    QTextImageFormat format;
-    format.merge(CharFormat(State().chars));
-    format.setName(name);
-    const qreal scaleX = std::clamp(picture_.scaleX, 1, 10000) / 100.0;
-    const qreal scaleY = std::clamp(picture_.scaleY, 1, 10000) / 100.0;
-    const qreal width = picture_.goalWidth > 0 ? Points(picture_.goalWidth) : image.width() * 0.75;
-    const qreal height = picture_.goalHeight > 0 ? Points(picture_.goalHeight) : image.height() * 0.75;
-    format.setWidth(width * scaleX);
-    format.setHeight(height * scaleY);
+    const std::optional<QTextImageFormat> format = picture_.AddTo(*cursor_.document(), CharFormat(State().chars));
+    if (!format)
+        return;
     BeforeText();
     FlushRun();
-    runs_.push_back(Run { QString(QChar::ObjectReplacementCharacter), format, true });
+    runs_.push_back(Run { QString(QChar::ObjectReplacementCharacter), *format, true });
 }
 
 void TReader::BeforeText()

@@ -385,8 +385,8 @@ void TWriter::Picture(const QTextImageFormat& format)
         image.save(&buffer, "PNG");
     }
     // A goal of 0 twips would mean "the picture's own size" to a reader.
-    const qreal width = format.width() > 0 ? format.width() : image.width() * 0.75;
-    const qreal height = format.height() > 0 ? format.height() : image.height() * 0.75;
+    const qreal width = format.width() > 0 ? format.width() : image.width() * rtf::kPointsPerPixel;
+    const qreal height = format.height() > 0 ? format.height() : image.height() * rtf::kPointsPerPixel;
     out_ += "{\\pict";
     out_ += jpeg ? "\\jpegblip" : "\\pngblip";
     out_ += "\\picw" + QByteArray::number(image.width()) + "\\pich" + QByteArray::number(image.height()) + "\\picwgoal"
