@@ -211,9 +211,8 @@ void TReader::Token(const TToken& token)
     case TokenKind::Hex:
         if (stack_.empty())
             return;
-        if (State().destination == Destination::Picture) {
-            return;
-        }
+        if (State().destination == Destination::Picture)
+            return; // picture data is hex digits, never escapes
         TextBytes(QByteArrayView(reinterpret_cast<const char*>(&token.hex), 1));
         return;
     case TokenKind::Text:
