@@ -16,6 +16,13 @@ bool IsDigit(char c)
     return c >= '0' && c <= '9';
 }
 
+bool EndsText(char c)
+{
+    return c == '\\' || c == '{' || c == '}' || c == '\r' || c == '\n';
+}
+
+} // namespace
+
 int HexValue(char c)
 {
     if (c >= '0' && c <= '9')
@@ -26,13 +33,6 @@ int HexValue(char c)
         return c - 'A' + 10;
     return -1;
 }
-
-bool EndsText(char c)
-{
-    return c == '\\' || c == '{' || c == '}' || c == '\r' || c == '\n';
-}
-
-} // namespace
 
 TToken TLexer::Next()
 {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArrayView>
-
 #include <cstdint>
 
 // Splits RTF text into its tokens. One pass with no look-back, so any input
@@ -13,10 +12,10 @@ enum class TokenKind {
     End,
     GroupOpen,
     GroupClose,
-    Word,   // \name with an optional number
+    Word, // \name with an optional number
     Symbol, // \ followed by one character that is not a letter
-    Hex,    // \'hh
-    Text,   // a run of plain bytes, line ends left out
+    Hex, // \'hh
+    Text, // a run of plain bytes, line ends left out
     Binary, // the bytes following \binN
 };
 
@@ -25,16 +24,22 @@ struct TToken {
     QByteArrayView word; // Word: the name; Text and Binary: the bytes
     bool hasNumber = false;
     std::int32_t number = 0; // clamped to 32 bits
-    char symbol = 0;         // Symbol
-    unsigned char hex = 0;   // Hex
+    char symbol = 0; // Symbol
+    unsigned char hex = 0; // Hex
 };
+
+// The value of a hexadecimal digit; -1 for any other character.
+int HexValue(char c);
 
 // Names longer than this are no RTF word; they are cut (and never match).
 inline constexpr qsizetype kMaxWordLength = 32;
 
 class TLexer {
 public:
-    explicit TLexer(QByteArrayView input) : input_(input) {}
+    explicit TLexer(QByteArrayView input)
+        : input_(input)
+    {
+    }
 
     TToken Next();
     bool AtEnd() const { return position_ >= input_.size() && pendingBinary_ == 0; }

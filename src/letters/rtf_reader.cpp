@@ -1,19 +1,18 @@
 #include "letters/rtf_reader.h"
 
 #include "letters/rtf_charsets.h"
+#include "letters/rtf_formats.h"
 #include "letters/rtf_lexer.h"
+#include "letters/rtf_picture.h"
 #include "letters/rtf_words.h"
 
 #include <QColor>
-#include <QCryptographicHash>
-#include <QImage>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextImageFormat>
-#include <QUrl>
-
 #include <algorithm>
 #include <cstdint>
+#include <optional>
 #include <unordered_map>
 #include <vector>
 
@@ -21,8 +20,13 @@ namespace letters {
 
 namespace {
 
+using rtf::CharState;
+using rtf::FontEntry;
+using rtf::ParagraphState;
+using rtf::TabStop;
 using rtf::TokenKind;
 using rtf::TToken;
+using rtf::Vertical;
 using rtf::Word;
 
 // Real files nest a few dozen groups; a deeper file is hostile and its
@@ -30,50 +34,14 @@ using rtf::Word;
 constexpr std::size_t kMaxGroupDepth = 256;
 // Tab stops per paragraph beyond any ruler's use.
 constexpr std::size_t kMaxTabStops = 64;
-constexpr int kDefaultHalfPoints = 24;
-constexpr qreal kTwipsPerPoint = 20.0;
-
-qreal Points(std::int64_t twips)
-{
-    return qreal(twips) / kTwipsPerPoint;
-}
-
+constexpr qsizetype kMaxFontName = 256;
 enum class Destination {
-    Text,       // the letter itself
-    Skip,       // read over, braces counted
+    Text, // the letter itself
+    Skip, // read over, braces counted
     FontTable,
     ColorTable,
     Picture,
     Replacement // \upr: its plain part is skipped, its \ud part read
-};
-
-enum class Vertical { Normal, Super, Sub };
-
-struct CharState {
-    int font = -1; // -1: the default font
-    int halfPoints = kDefaultHalfPoints;
-    bool bold = false, italic = false, underline = false, strike = false;
-    int color = 0, background = 0;
-    Vertical vertical = Vertical::Normal;
-
-    bool operator==(const CharState&) const = default;
-};
-
-struct TabStop {
-    QTextOption::TabType type = QTextOption::LeftTab;
-    std::int32_t position = 0;
-};
-
-struct ParagraphState {
-    Qt::Alignment alignment = Qt::AlignLeft;
-    std::int32_t firstIndent = 0, leftIndent = 0, rightIndent = 0;
-    std::int32_t spaceBefore = 0, spaceAfter = 0;
-    std::int32_t lineSpacing = 0;
-    bool lineMultiple = false;
-    std::vector<TabStop> tabs;
-    QTextOption::TabType nextTabType = QTextOption::LeftTab;
-    bool pageBreakBefore = false;
-    bool inTable = false;
 };
 
 struct GroupState {
@@ -83,39 +51,19 @@ struct GroupState {
     int unicodeSkip = 1;
 };
 
-struct FontEntry {
-    QString name;
-    int codePage = 0; // 0: the file's code page
-};
-
 struct Run {
     QString text;
     QTextCharFormat format;
     bool image = false;
 };
 
-struct PictureData {
-    enum class Kind { None, Png, Jpeg, Other } kind = Kind::None;
-    QByteArray bytes;
-    int pendingNibble = -1;
-    std::int32_t goalWidth = 0, goalHeight = 0;
-    std::int32_t scaleX = 100, scaleY = 100;
-};
-
-int HexDigit(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'a' && c <= 'f')
-        return c - 'a' + 10;
-    if (c >= 'A' && c <= 'F')
-        return c - 'A' + 10;
-    return -1;
-}
-
 class TReader {
 public:
-    TReader(QTextCursor& cursor, bool replacing) : cursor_(cursor), replacing_(replacing) {}
+    TReader(QTextCursor& cursor, bool replacing)
+        : cursor_(cursor)
+        , replacing_(replacing)
+    {
+    }
 
     TRtfReadResult Read(QByteArrayView rtf);
 
@@ -131,12 +79,12 @@ private:
     bool ParagraphWord(Word word, const TToken& token);
     void PageWord(Word word, std::int32_t value);
     void FontTableWord(Word word, const TToken& token);
+    void FlushFontNameBytes();
+    void EndFontName();
     void ColorTableWord(Word word, const TToken& token);
-    void PictureWord(Word word, const TToken& token);
     void Symbol(char symbol);
     void TextBytes(QByteArrayView bytes);
     void TableText(QByteArrayView bytes);
-    void PictureBytes(QByteArrayView bytes, bool binary);
     void AppendBytes(QByteArrayView bytes);
     void AppendText(const QString& text);
     void BeforeText();
@@ -144,8 +92,10 @@ private:
     void FlushRun();
     void EndParagraph();
     void InsertPicture();
-    QTextCharFormat CharFormat(const CharState& chars) const;
-    QTextBlockFormat BlockFormat(const ParagraphState& paragraph) const;
+    QTextCharFormat CharFormat(const CharState& chars) const
+    {
+        return rtf::CharFormatOf(chars, fonts_, defaultFont_, colors_);
+    }
     int CodePageOf(int font) const;
     bool SkippingUnicodeFallback(const TToken& token);
 
@@ -163,13 +113,15 @@ private:
 
     int codePage_ = rtf::kDefaultCodePage;
     int defaultFont_ = 0;
-    std::unordered_map<int, FontEntry> fonts_;
+    rtf::TFontTable fonts_;
     int fontBeingDefined_ = 0;
-    QByteArray fontName_;
+    QByteArray fontName_; // bytes of the name not yet decoded
+    QString fontNameText_; // the name read so far
+    std::size_t fontEntryDepth_ = 0; // the group of the entry being read
     std::vector<QColor> colors_;
     QColor colorBeingDefined_;
     bool colorHasComponent_ = false;
-    PictureData picture_;
+    rtf::TPicture picture_;
 
     // The paragraph being read: its runs wait for the \par that carries the
     // paragraph's properties.
@@ -201,7 +153,7 @@ TRtfReadResult TReader::Read(QByteArrayView rtf)
     if (!runs_.empty())
         EndParagraph();
     cursor_.endEditBlock();
-    result_.page = IsUsablePage(page_) ? page_ : TLetterPage{};
+    result_.page = IsUsablePage(page_) ? page_ : TLetterPage {};
     return result_;
 }
 
@@ -259,9 +211,8 @@ void TReader::Token(const TToken& token)
     case TokenKind::Hex:
         if (stack_.empty())
             return;
-        if (State().destination == Destination::Picture) {
-            return;
-        }
+        if (State().destination == Destination::Picture)
+            return; // picture data is hex digits, never escapes
         TextBytes(QByteArrayView(reinterpret_cast<const char*>(&token.hex), 1));
         return;
     case TokenKind::Text:
@@ -278,7 +229,7 @@ void TReader::Token(const TToken& token)
         return;
     case TokenKind::Binary:
         if (!stack_.empty() && State().destination == Destination::Picture)
-            PictureBytes(token.word, true);
+            picture_.AddBinary(token.word);
         return;
     case TokenKind::End:
         return;
@@ -293,7 +244,7 @@ void TReader::OpenGroup()
         return;
     }
     if (stack_.empty())
-        stack_.push_back(GroupState{});
+        stack_.push_back(GroupState {});
     else
         stack_.push_back(State());
     if (State().destination == Destination::Replacement)
@@ -306,12 +257,13 @@ void TReader::CloseGroup()
     if (stack_.empty())
         return;
     const Destination closing = State().destination;
-    if (closing == Destination::Picture && (stack_.size() < 2 || stack_[stack_.size() - 2].destination != Destination::Picture))
+    if (closing == Destination::Picture
+        && (stack_.size() < 2 || stack_[stack_.size() - 2].destination != Destination::Picture))
         InsertPicture();
-    if (closing == Destination::FontTable && !fontName_.isEmpty()) {
+    if (closing == Destination::FontTable && stack_.size() == fontEntryDepth_
+        && (!fontName_.isEmpty() || !fontNameText_.isEmpty())) {
         // An entry without its closing semicolon still names its font.
-        fonts_[fontBeingDefined_].name = rtf::DecodeCodePage(fontName_.trimmed(), codePage_);
-        fontName_.clear();
+        EndFontName();
     }
     // The outermost group's state stays: its last paragraph is still to be
     // written with it.
@@ -346,7 +298,7 @@ void TReader::ControlWord(const TToken& token, bool ignorable)
         ColorTableWord(word, token);
         return;
     case Destination::Picture:
-        PictureWord(word, token);
+        picture_.Word(word, token.hasNumber ? token.number : 0);
         return;
     case Destination::Text:
         break;
@@ -383,7 +335,7 @@ bool TReader::DestinationWord(Word word)
         return true;
     case Word::Picture:
         state.destination = Destination::Picture;
-        picture_ = PictureData{};
+        picture_ = rtf::TPicture {};
         return true;
     case Word::FieldInstruction:
     case Word::Skipped:
@@ -448,7 +400,7 @@ bool TReader::CharacterWord(Word word, const TToken& token)
         chars.font = token.number;
         return true;
     case Word::FontSize:
-        chars.halfPoints = token.hasNumber && token.number > 0 ? std::min(token.number, 3276) : kDefaultHalfPoints;
+        chars.halfPoints = token.hasNumber && token.number > 0 ? std::min(token.number, 3276) : rtf::kDefaultHalfPoints;
         return true;
     case Word::Bold:
         chars.bold = on;
@@ -472,7 +424,7 @@ bool TReader::CharacterWord(Word word, const TToken& token)
         chars.background = token.number;
         return true;
     case Word::Plain:
-        chars = CharState{};
+        chars = CharState {};
         return true;
     case Word::Super:
         chars.vertical = on ? Vertical::Super : Vertical::Normal;
@@ -483,20 +435,48 @@ bool TReader::CharacterWord(Word word, const TToken& token)
     case Word::NoSuperSub:
         chars.vertical = Vertical::Normal;
         return true;
-    case Word::EmDash: AppendText(QString(QChar(0x2014))); return true;
-    case Word::EnDash: AppendText(QString(QChar(0x2013))); return true;
-    case Word::Bullet: AppendText(QString(QChar(0x2022))); return true;
-    case Word::LeftQuote: AppendText(QString(QChar(0x2018))); return true;
-    case Word::RightQuote: AppendText(QString(QChar(0x2019))); return true;
-    case Word::LeftDoubleQuote: AppendText(QString(QChar(0x201C))); return true;
-    case Word::RightDoubleQuote: AppendText(QString(QChar(0x201D))); return true;
-    case Word::EmSpace: AppendText(QString(QChar(0x2003))); return true;
-    case Word::EnSpace: AppendText(QString(QChar(0x2002))); return true;
-    case Word::QuarterEmSpace: AppendText(QString(QChar(0x2005))); return true;
-    case Word::ZeroWidthJoiner: AppendText(QString(QChar(0x200D))); return true;
-    case Word::ZeroWidthNonJoiner: AppendText(QString(QChar(0x200C))); return true;
-    case Word::Tab: AppendText(QStringLiteral("\t")); return true;
-    case Word::Line: AppendText(QString(QChar::LineSeparator)); return true;
+    case Word::EmDash:
+        AppendText(QString(QChar(0x2014)));
+        return true;
+    case Word::EnDash:
+        AppendText(QString(QChar(0x2013)));
+        return true;
+    case Word::Bullet:
+        AppendText(QString(QChar(0x2022)));
+        return true;
+    case Word::LeftQuote:
+        AppendText(QString(QChar(0x2018)));
+        return true;
+    case Word::RightQuote:
+        AppendText(QString(QChar(0x2019)));
+        return true;
+    case Word::LeftDoubleQuote:
+        AppendText(QString(QChar(0x201C)));
+        return true;
+    case Word::RightDoubleQuote:
+        AppendText(QString(QChar(0x201D)));
+        return true;
+    case Word::EmSpace:
+        AppendText(QString(QChar(0x2003)));
+        return true;
+    case Word::EnSpace:
+        AppendText(QString(QChar(0x2002)));
+        return true;
+    case Word::QuarterEmSpace:
+        AppendText(QString(QChar(0x2005)));
+        return true;
+    case Word::ZeroWidthJoiner:
+        AppendText(QString(QChar(0x200D)));
+        return true;
+    case Word::ZeroWidthNonJoiner:
+        AppendText(QString(QChar(0x200C)));
+        return true;
+    case Word::Tab:
+        AppendText(QStringLiteral("\t"));
+        return true;
+    case Word::Line:
+        AppendText(QString(QChar::LineSeparator));
+        return true;
     default:
         return false;
     }
@@ -508,7 +488,7 @@ bool TReader::ParagraphWord(Word word, const TToken& token)
     const std::int32_t value = token.hasNumber ? token.number : 0;
     switch (word) {
     case Word::ParagraphDefaults:
-        paragraph = ParagraphState{};
+        paragraph = ParagraphState {};
         return true;
     case Word::Paragraph:
     case Word::Section:
@@ -533,23 +513,51 @@ bool TReader::ParagraphWord(Word word, const TToken& token)
     case Word::InTable:
         paragraph.inTable = true;
         return true;
-    case Word::AlignLeft: paragraph.alignment = Qt::AlignLeft; return true;
-    case Word::AlignRight: paragraph.alignment = Qt::AlignRight; return true;
-    case Word::AlignCenter: paragraph.alignment = Qt::AlignHCenter; return true;
-    case Word::AlignJustify: paragraph.alignment = Qt::AlignJustify; return true;
-    case Word::FirstIndent: paragraph.firstIndent = value; return true;
-    case Word::LeftIndent: paragraph.leftIndent = value; return true;
-    case Word::RightIndent: paragraph.rightIndent = value; return true;
-    case Word::SpaceBefore: paragraph.spaceBefore = value; return true;
-    case Word::SpaceAfter: paragraph.spaceAfter = value; return true;
-    case Word::LineSpacing: paragraph.lineSpacing = value; return true;
-    case Word::LineMultiple: paragraph.lineMultiple = value != 0; return true;
-    case Word::TabRight: paragraph.nextTabType = QTextOption::RightTab; return true;
-    case Word::TabCenter: paragraph.nextTabType = QTextOption::CenterTab; return true;
-    case Word::TabDecimal: paragraph.nextTabType = QTextOption::DelimiterTab; return true;
+    case Word::AlignLeft:
+        paragraph.alignment = Qt::AlignLeft;
+        return true;
+    case Word::AlignRight:
+        paragraph.alignment = Qt::AlignRight;
+        return true;
+    case Word::AlignCenter:
+        paragraph.alignment = Qt::AlignHCenter;
+        return true;
+    case Word::AlignJustify:
+        paragraph.alignment = Qt::AlignJustify;
+        return true;
+    case Word::FirstIndent:
+        paragraph.firstIndent = value;
+        return true;
+    case Word::LeftIndent:
+        paragraph.leftIndent = value;
+        return true;
+    case Word::RightIndent:
+        paragraph.rightIndent = value;
+        return true;
+    case Word::SpaceBefore:
+        paragraph.spaceBefore = value;
+        return true;
+    case Word::SpaceAfter:
+        paragraph.spaceAfter = value;
+        return true;
+    case Word::LineSpacing:
+        paragraph.lineSpacing = value;
+        return true;
+    case Word::LineMultiple:
+        paragraph.lineMultiple = value != 0;
+        return true;
+    case Word::TabRight:
+        paragraph.nextTabType = QTextOption::RightTab;
+        return true;
+    case Word::TabCenter:
+        paragraph.nextTabType = QTextOption::CenterTab;
+        return true;
+    case Word::TabDecimal:
+        paragraph.nextTabType = QTextOption::DelimiterTab;
+        return true;
     case Word::TabPosition:
         if (paragraph.tabs.size() < kMaxTabStops)
-            paragraph.tabs.push_back(TabStop{paragraph.nextTabType, value});
+            paragraph.tabs.push_back(TabStop { paragraph.nextTabType, value });
         paragraph.nextTabType = QTextOption::LeftTab;
         return true;
     case Word::PageBreakBefore:
@@ -563,14 +571,29 @@ bool TReader::ParagraphWord(Word word, const TToken& token)
 void TReader::PageWord(Word word, std::int32_t value)
 {
     switch (word) {
-    case Word::PaperWidth: page_.paperWidth = value; break;
-    case Word::PaperHeight: page_.paperHeight = value; break;
-    case Word::MarginLeft: page_.marginLeft = value; break;
-    case Word::MarginRight: page_.marginRight = value; break;
-    case Word::MarginTop: page_.marginTop = value; break;
-    case Word::MarginBottom: page_.marginBottom = value; break;
-    case Word::Landscape: page_.landscape = true; break;
-    default: break;
+    case Word::PaperWidth:
+        page_.paperWidth = value;
+        break;
+    case Word::PaperHeight:
+        page_.paperHeight = value;
+        break;
+    case Word::MarginLeft:
+        page_.marginLeft = value;
+        break;
+    case Word::MarginRight:
+        page_.marginRight = value;
+        break;
+    case Word::MarginTop:
+        page_.marginTop = value;
+        break;
+    case Word::MarginBottom:
+        page_.marginBottom = value;
+        break;
+    case Word::Landscape:
+        page_.landscape = true;
+        break;
+    default:
+        break;
     }
 }
 
@@ -579,8 +602,10 @@ void TReader::FontTableWord(Word word, const TToken& token)
     switch (word) {
     case Word::Font:
         fontBeingDefined_ = token.number;
+        fontEntryDepth_ = stack_.size();
         fontName_.clear();
-        fonts_[fontBeingDefined_] = FontEntry{};
+        fontNameText_.clear();
+        fonts_[fontBeingDefined_] = FontEntry {};
         break;
     case Word::FontCharset:
         fonts_[fontBeingDefined_].codePage = rtf::CodePageOfCharset(token.number);
@@ -589,9 +614,36 @@ void TReader::FontTableWord(Word word, const TToken& token)
         if (token.number > 0)
             fonts_[fontBeingDefined_].codePage = token.number;
         break;
+    case Word::Unicode: {
+        const int unit = token.number < 0 ? token.number + 65536 : token.number;
+        FlushFontNameBytes();
+        if (unit >= 0x20 && unit <= 0xFFFF && fontNameText_.size() < kMaxFontName)
+            fontNameText_.append(QChar(char16_t(unit)));
+        unicodeToSkip_ = State().unicodeSkip;
+        break;
+    }
+    case Word::UnicodeSkip:
+        State().unicodeSkip = std::clamp(token.number, 0, 16);
+        break;
     default:
         break;
     }
+}
+
+void TReader::FlushFontNameBytes()
+{
+    const auto font = fonts_.find(fontBeingDefined_);
+    const int codePage = font != fonts_.end() && font->second.codePage != 0 ? font->second.codePage : codePage_;
+    fontNameText_ += rtf::DecodeCodePage(fontName_, codePage);
+    fontName_.clear();
+}
+
+void TReader::EndFontName()
+{
+    FlushFontNameBytes();
+    fontNameText_.removeIf(rtf::IsOutsideFontName);
+    fonts_[fontBeingDefined_].name = fontNameText_.trimmed();
+    fontNameText_.clear();
 }
 
 void TReader::ColorTableWord(Word word, const TToken& token)
@@ -610,40 +662,44 @@ void TReader::ColorTableWord(Word word, const TToken& token)
         colorBeingDefined_.setBlue(value);
 }
 
-void TReader::PictureWord(Word word, const TToken& token)
-{
-    const std::int32_t value = token.hasNumber ? token.number : 0;
-    switch (word) {
-    case Word::PngBlip: picture_.kind = PictureData::Kind::Png; break;
-    case Word::JpegBlip: picture_.kind = PictureData::Kind::Jpeg; break;
-    case Word::OtherBlip: picture_.kind = PictureData::Kind::Other; break;
-    case Word::PictureGoalWidth: picture_.goalWidth = value; break;
-    case Word::PictureGoalHeight: picture_.goalHeight = value; break;
-    case Word::PictureScaleX: picture_.scaleX = value; break;
-    case Word::PictureScaleY: picture_.scaleY = value; break;
-    default: break;
-    }
-}
-
 void TReader::Symbol(char symbol)
 {
-    if (stack_.empty() || State().destination != Destination::Text) {
-        if (!stack_.empty() && State().destination == Destination::FontTable && (symbol == '\\' || symbol == '{' || symbol == '}'))
-            fontName_.append(symbol);
+    if (stack_.empty())
         return;
-    }
+    const Destination destination = State().destination;
+    if (destination != Destination::Text && destination != Destination::FontTable)
+        return;
+    QString text;
     switch (symbol) {
     case '\\':
     case '{':
     case '}':
-        AppendBytes(QByteArrayView(&symbol, 1));
+        // Literal characters: bytes of the text's code page like any other.
+        if (destination == Destination::Text)
+            AppendBytes(QByteArrayView(&symbol, 1));
+        else if (fontName_.size() + fontNameText_.size() < kMaxFontName)
+            fontName_.append(symbol);
         return;
-    case '~': AppendText(QString(QChar(0x00A0))); return;
-    case '-': AppendText(QString(QChar(0x00AD))); return;
-    case '_': AppendText(QString(QChar(0x2011))); return;
-    case '\t': AppendText(QStringLiteral("\t")); return;
+    case '~':
+        text = QChar(0x00A0);
+        break;
+    case '-':
+        text = QChar(0x00AD);
+        break;
+    case '_':
+        text = QChar(0x2011);
+        break;
+    case '\t':
+        text = QStringLiteral("\t");
+        break;
     default:
         return; // \| \: and the like mark index entries and formulas
+    }
+    if (destination == Destination::Text) {
+        AppendText(text);
+    } else if (fontName_.size() + fontNameText_.size() < kMaxFontName) {
+        FlushFontNameBytes();
+        fontNameText_ += text;
     }
 }
 
@@ -656,9 +712,8 @@ void TReader::TextBytes(QByteArrayView bytes)
     case Destination::FontTable: {
         for (char c : bytes) {
             if (c == ';') {
-                fonts_[fontBeingDefined_].name = rtf::DecodeCodePage(fontName_.trimmed(), codePage_);
-                fontName_.clear();
-            } else if (fontName_.size() < 256) {
+                EndFontName();
+            } else if (fontName_.size() + fontNameText_.size() < kMaxFontName) {
                 fontName_.append(c);
             }
         }
@@ -673,7 +728,7 @@ void TReader::TextBytes(QByteArrayView bytes)
         }
         return;
     case Destination::Picture:
-        PictureBytes(bytes, false);
+        picture_.AddHex(bytes);
         return;
     case Destination::Skip:
     case Destination::Replacement:
@@ -681,50 +736,16 @@ void TReader::TextBytes(QByteArrayView bytes)
     }
 }
 
-void TReader::PictureBytes(QByteArrayView bytes, bool binary)
-{
-    if (picture_.kind == PictureData::Kind::Other)
-        return;
-    if (binary) {
-        picture_.bytes.append(bytes);
-        return;
-    }
-    for (char c : bytes) {
-        const int digit = HexDigit(c);
-        if (digit < 0)
-            continue;
-        if (picture_.pendingNibble < 0) {
-            picture_.pendingNibble = digit;
-        } else {
-            picture_.bytes.append(char(picture_.pendingNibble * 16 + digit));
-            picture_.pendingNibble = -1;
-        }
-    }
-}
-
 void TReader::InsertPicture()
 {
-    if (picture_.kind != PictureData::Kind::Png && picture_.kind != PictureData::Kind::Jpeg)
+    // The picture carries the look of the text around it, as the writer
+    // gives it.
+    const std::optional<QTextImageFormat> format = picture_.AddTo(*cursor_.document(), CharFormat(State().chars));
+    if (!format)
         return;
-    QImage image;
-    if (!image.loadFromData(picture_.bytes, picture_.kind == PictureData::Kind::Png ? "PNG" : "JPEG"))
-        return;
-    // Named by content, so inserting the same file twice shares one picture
-    // and two different ones never clash.
-    const QString name = QStringLiteral("rtf-picture:")
-        + QString::fromLatin1(QCryptographicHash::hash(picture_.bytes, QCryptographicHash::Sha1).toHex());
-    cursor_.document()->addResource(QTextDocument::ImageResource, QUrl(name), picture_.bytes);
-    QTextImageFormat format;
-    format.setName(name);
-    const qreal scaleX = std::clamp(picture_.scaleX, 1, 10000) / 100.0;
-    const qreal scaleY = std::clamp(picture_.scaleY, 1, 10000) / 100.0;
-    const qreal width = picture_.goalWidth > 0 ? Points(picture_.goalWidth) : image.width() * 0.75;
-    const qreal height = picture_.goalHeight > 0 ? Points(picture_.goalHeight) : image.height() * 0.75;
-    format.setWidth(width * scaleX);
-    format.setHeight(height * scaleY);
     BeforeText();
     FlushRun();
-    runs_.push_back(Run{QString(QChar::ObjectReplacementCharacter), format, true});
+    runs_.push_back(Run { QString(QChar::ObjectReplacementCharacter), *format, true });
 }
 
 void TReader::BeforeText()
@@ -769,11 +790,7 @@ void TReader::FlushBytes()
 {
     if (runBytes_.isEmpty())
         return;
-    QString decoded = rtf::DecodeCodePage(runBytes_, CodePageOf(runState_.font));
-    // Control characters have no place in a letter's text (a tab is written
-    // as a word, but some writers put it in raw).
-    decoded.removeIf([](QChar c) { return c.unicode() < 0x20 && c != QLatin1Char('\t'); });
-    runText_.append(decoded);
+    runText_.append(rtf::DecodeCodePage(runBytes_, CodePageOf(runState_.font)));
     runBytes_.clear();
 }
 
@@ -782,8 +799,13 @@ void TReader::FlushRun()
     if (!runOpen_)
         return;
     FlushBytes();
+    // Control characters have no place in a letter's text (a tab is written
+    // as a word, but some writers put it in raw), and only \par may start a
+    // paragraph.
+    runText_.removeIf(rtf::IsControlCharacter);
+    runText_.replace(QChar::ParagraphSeparator, QChar::LineSeparator);
     if (!runText_.isEmpty())
-        runs_.push_back(Run{runText_, CharFormat(runState_), false});
+        runs_.push_back(Run { runText_, CharFormat(runState_), false });
     runText_.clear();
     runOpen_ = false;
 }
@@ -796,7 +818,7 @@ void TReader::EndParagraph()
         paragraph.pageBreakBefore = true;
         breakBeforeNext_ = false;
     }
-    const QTextBlockFormat blockFormat = BlockFormat(paragraph);
+    const QTextBlockFormat blockFormat = rtf::BlockFormatOf(paragraph);
     const QTextCharFormat markFormat = CharFormat(State().chars);
     if (!firstParagraph_) {
         cursor_.insertBlock(blockFormat, markFormat);
@@ -820,60 +842,6 @@ int TReader::CodePageOf(int font) const
     if (found == fonts_.end() || found->second.codePage == 0)
         return codePage_;
     return found->second.codePage;
-}
-
-QTextCharFormat TReader::CharFormat(const CharState& chars) const
-{
-    QTextCharFormat format;
-    const auto font = fonts_.find(chars.font < 0 ? defaultFont_ : chars.font);
-    if (font != fonts_.end() && !font->second.name.isEmpty())
-        format.setFontFamilies(QStringList{font->second.name});
-    format.setFontPointSize(chars.halfPoints / 2.0);
-    format.setFontWeight(chars.bold ? QFont::Bold : QFont::Normal);
-    format.setFontItalic(chars.italic);
-    format.setFontUnderline(chars.underline);
-    format.setFontStrikeOut(chars.strike);
-    if (chars.color > 0 && std::size_t(chars.color) < colors_.size() && colors_[chars.color].isValid())
-        format.setForeground(colors_[chars.color]);
-    if (chars.background > 0 && std::size_t(chars.background) < colors_.size() && colors_[chars.background].isValid())
-        format.setBackground(colors_[chars.background]);
-    if (chars.vertical == Vertical::Super)
-        format.setVerticalAlignment(QTextCharFormat::AlignSuperScript);
-    else if (chars.vertical == Vertical::Sub)
-        format.setVerticalAlignment(QTextCharFormat::AlignSubScript);
-    return format;
-}
-
-QTextBlockFormat TReader::BlockFormat(const ParagraphState& paragraph) const
-{
-    QTextBlockFormat format;
-    format.setAlignment(paragraph.alignment);
-    format.setTextIndent(Points(paragraph.firstIndent));
-    format.setLeftMargin(Points(paragraph.leftIndent));
-    format.setRightMargin(Points(paragraph.rightIndent));
-    format.setTopMargin(Points(paragraph.spaceBefore));
-    format.setBottomMargin(Points(paragraph.spaceAfter));
-    if (paragraph.lineSpacing != 0) {
-        if (paragraph.lineMultiple && paragraph.lineSpacing > 0)
-            format.setLineHeight(paragraph.lineSpacing * 100.0 / 240.0, QTextBlockFormat::ProportionalHeight);
-        else if (paragraph.lineSpacing > 0)
-            format.setLineHeight(Points(paragraph.lineSpacing), QTextBlockFormat::MinimumHeight);
-        else
-            format.setLineHeight(Points(-std::int64_t(paragraph.lineSpacing)), QTextBlockFormat::FixedHeight);
-    }
-    if (!paragraph.tabs.empty()) {
-        QList<QTextOption::Tab> tabs;
-        for (const TabStop& stop : paragraph.tabs) {
-            QTextOption::Tab tab(Points(stop.position), stop.type);
-            if (stop.type == QTextOption::DelimiterTab)
-                tab.delimiter = QLatin1Char('.');
-            tabs.append(tab);
-        }
-        format.setTabPositions(tabs);
-    }
-    if (paragraph.pageBreakBefore)
-        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-    return format;
 }
 
 } // namespace

@@ -1,19 +1,20 @@
 #include "letters/rtf_writer.h"
 
 #include "design/model/windows1252.h"
+#include "letters/rtf_charsets.h"
+#include "letters/rtf_formats.h"
 
 #include <QBuffer>
-#include <QScopeGuard>
 #include <QColor>
 #include <QFont>
 #include <QImage>
+#include <QScopeGuard>
 #include <QTextBlock>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
 #include <QTextFragment>
 #include <QTextImageFormat>
 #include <QUrl>
-
 #include <cmath>
 #include <unordered_map>
 #include <vector>
@@ -22,14 +23,8 @@ namespace letters {
 
 namespace {
 
-constexpr qreal kTwipsPerPoint = 20.0;
-constexpr int kDefaultHalfPoints = 24;
+// Picture data is broken into lines of this many hex digits.
 constexpr qsizetype kHexPerLine = 128;
-
-int Twips(qreal points)
-{
-    return int(std::lround(points * kTwipsPerPoint));
-}
 
 // The Windows-1252 byte of each character above ASCII that has one.
 const std::unordered_map<char16_t, unsigned char>& Windows1252Bytes()
@@ -53,7 +48,7 @@ const std::unordered_map<char16_t, unsigned char>& Windows1252Bytes()
 // document's default font.
 struct CharLook {
     int font = 0;
-    int halfPoints = kDefaultHalfPoints;
+    int halfPoints = rtf::kDefaultHalfPoints;
     bool bold = false, italic = false, underline = false, strike = false;
     int color = 0, background = 0; // 0: automatic
     QTextCharFormat::VerticalAlignment vertical = QTextCharFormat::AlignNormal;
@@ -63,7 +58,11 @@ struct CharLook {
 
 class TWriter {
 public:
-    TWriter(const QTextDocument& document, const TLetterPage& page) : document_(document), page_(page) {}
+    TWriter(const QTextDocument& document, const TLetterPage& page)
+        : document_(document)
+        , page_(page)
+    {
+    }
 
     QByteArray Write();
 
@@ -86,7 +85,9 @@ private:
     const TLetterPage page_;
     QByteArray out_;
     QStringList fonts_;
+    std::unordered_map<QString, int> fontIndexes_;
     std::vector<QColor> colors_;
+    std::unordered_map<QRgb, int> colorIndexes_; // index 0 is "automatic"
     bool delimit_ = false;
 };
 
@@ -102,18 +103,19 @@ QByteArray TWriter::Write()
 
 QString TWriter::FamilyOf(const QTextCharFormat& format) const
 {
-    const QString family = format.fontFamilies().toStringList().value(0);
-    return family.isEmpty() ? document_.defaultFont().family() : family;
+    QString family = format.fontFamilies().toStringList().value(0);
+    if (family.isEmpty())
+        family = document_.defaultFont().family();
+    // As the font table can hold it: a semicolon would end the name there.
+    return family.remove(QLatin1Char(';')).removeIf(rtf::IsOutsideFontName).trimmed();
 }
 
 int TWriter::FontIndex(const QString& family)
 {
-    qsizetype index = fonts_.indexOf(family);
-    if (index < 0) {
+    const auto [entry, added] = fontIndexes_.try_emplace(family, int(fonts_.size()));
+    if (added)
         fonts_.append(family);
-        index = fonts_.size() - 1;
-    }
-    return int(index);
+    return entry->second;
 }
 
 int TWriter::ColorIndex(const QBrush& brush)
@@ -121,21 +123,20 @@ int TWriter::ColorIndex(const QBrush& brush)
     if (brush.style() == Qt::NoBrush)
         return 0;
     const QColor color = brush.color().toRgb();
-    for (std::size_t i = 0; i < colors_.size(); ++i) {
-        if (colors_[i] == color)
-            return int(i) + 1;
-    }
-    colors_.push_back(color);
-    return int(colors_.size());
+    const auto [entry, added] = colorIndexes_.try_emplace(color.rgb(), int(colors_.size()) + 1);
+    if (added)
+        colors_.push_back(color);
+    return entry->second;
 }
 
 CharLook TWriter::LookOf(const QTextCharFormat& format)
 {
     CharLook look;
     look.font = FontIndex(FamilyOf(format));
-    qreal size = format.hasProperty(QTextFormat::FontPointSize) ? format.fontPointSize() : document_.defaultFont().pointSizeF();
+    qreal size = format.hasProperty(QTextFormat::FontPointSize) ? format.fontPointSize()
+                                                                : document_.defaultFont().pointSizeF();
     if (size <= 0)
-        size = kDefaultHalfPoints / 2.0;
+        size = rtf::kDefaultHalfPoints / 2.0;
     look.halfPoints = std::max(1, int(std::lround(size * 2)));
     look.bold = format.fontWeight() >= QFont::DemiBold;
     look.italic = format.fontItalic();
@@ -174,8 +175,8 @@ void TWriter::Header()
     if (!colors_.empty()) {
         out_ += "{\\colortbl;";
         for (const QColor& color : colors_) {
-            out_ += "\\red" + QByteArray::number(color.red()) + "\\green" + QByteArray::number(color.green())
-                + "\\blue" + QByteArray::number(color.blue()) + ';';
+            out_ += "\\red" + QByteArray::number(color.red()) + "\\green" + QByteArray::number(color.green()) + "\\blue"
+                + QByteArray::number(color.blue()) + ';';
         }
         out_ += "}\r\n";
     }
@@ -201,7 +202,7 @@ void TWriter::Paragraph(const QTextBlock& block)
         const QTextFragment fragment = it.fragment();
         const QTextCharFormat format = fragment.charFormat();
         const CharLook look = LookOf(format);
-        const bool grouped = !(look == mark) || format.isImageFormat();
+        const bool grouped = !(look == mark);
         if (grouped) {
             out_ += '{';
             LookChanges(mark, look);
@@ -209,6 +210,7 @@ void TWriter::Paragraph(const QTextBlock& block)
         if (format.isImageFormat()) {
             for (qsizetype i = 0; i < fragment.length(); ++i)
                 Picture(format.toImageFormat());
+            delimit_ = false;
         } else {
             Text(fragment.text());
         }
@@ -232,7 +234,7 @@ void TWriter::ParagraphProperties(const QTextBlockFormat& format)
     else
         out_ += "\\ql";
     const auto length = [this](const char* word, qreal points) {
-        const int twips = Twips(points);
+        const int twips = rtf::Twips(points);
         if (twips != 0)
             out_ += QByteArray(word) + QByteArray::number(twips);
     };
@@ -243,18 +245,18 @@ void TWriter::ParagraphProperties(const QTextBlockFormat& format)
     length("\\sa", format.bottomMargin());
     switch (format.lineHeightType()) {
     case QTextBlockFormat::ProportionalHeight: {
-        const int spacing = int(std::lround(format.lineHeight() * 2.4));
-        if (spacing != 240 && spacing > 0)
+        const int spacing = int(std::lround(format.lineHeight() * rtf::kSingleLineSpacing / 100.0));
+        if (spacing != rtf::kSingleLineSpacing && spacing > 0)
             out_ += "\\sl" + QByteArray::number(spacing) + "\\slmult1";
         break;
     }
     case QTextBlockFormat::FixedHeight:
-        if (Twips(format.lineHeight()) > 0)
-            out_ += "\\sl-" + QByteArray::number(Twips(format.lineHeight())) + "\\slmult0";
+        if (rtf::Twips(format.lineHeight()) > 0)
+            out_ += "\\sl-" + QByteArray::number(rtf::Twips(format.lineHeight())) + "\\slmult0";
         break;
     case QTextBlockFormat::MinimumHeight:
-        if (Twips(format.lineHeight()) > 0)
-            out_ += "\\sl" + QByteArray::number(Twips(format.lineHeight())) + "\\slmult0";
+        if (rtf::Twips(format.lineHeight()) > 0)
+            out_ += "\\sl" + QByteArray::number(rtf::Twips(format.lineHeight())) + "\\slmult0";
         break;
     default:
         break;
@@ -266,7 +268,7 @@ void TWriter::ParagraphProperties(const QTextBlockFormat& format)
             out_ += "\\tqc";
         else if (tab.type == QTextOption::DelimiterTab)
             out_ += "\\tqdec";
-        out_ += "\\tx" + QByteArray::number(Twips(tab.position));
+        out_ += "\\tx" + QByteArray::number(rtf::Twips(tab.position));
     }
     if (format.pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore)
         out_ += "\\pagebb";
@@ -274,7 +276,7 @@ void TWriter::ParagraphProperties(const QTextBlockFormat& format)
 
 void TWriter::FullLook(const CharLook& look)
 {
-    LookChanges(CharLook{-1, -1}, look);
+    LookChanges(CharLook { -1, -1 }, look);
 }
 
 void TWriter::LookChanges(const CharLook& from, const CharLook& to)
@@ -320,12 +322,22 @@ void TWriter::Escaped(const QString& text)
 {
     static const char hexDigits[] = "0123456789abcdef";
     const auto& windows1252 = Windows1252Bytes();
+    bool afterUnicode = false;
     for (const QChar c : text) {
         const char16_t unit = c.unicode();
-        if (unit == '\\' || unit == '{' || unit == '}') {
+        const bool unicode = afterUnicode;
+        afterUnicode = false;
+        if (rtf::IsControlCharacter(c)) {
+            // No text; the reader drops them too.
+            afterUnicode = unicode;
+        } else if (unit == '\\' || unit == '{' || unit == '}') {
             out_ += '\\';
             out_ += char(unit);
         } else if (unit >= 0x20 && unit < 0x7F) {
+            // Some readers take all the text after \uN as its fallback; an
+            // empty group ends the fallback for them too.
+            if (unicode)
+                out_ += "{}";
             out_ += char(unit);
         } else if (unit == '\t') {
             out_ += "\\tab ";
@@ -345,8 +357,8 @@ void TWriter::Escaped(const QString& text)
             // Signed 16 bits, as RTF readers expect; '?' for readers
             // without Unicode.
             out_ += "\\u" + QByteArray::number(qint16(unit)) + '?';
+            afterUnicode = true;
         }
-        // Other control characters are no text.
     }
 }
 
@@ -372,12 +384,14 @@ void TWriter::Picture(const QTextImageFormat& format)
         buffer.open(QIODevice::WriteOnly);
         image.save(&buffer, "PNG");
     }
-    const qreal width = format.width() > 0 ? format.width() : image.width() * 0.75;
-    const qreal height = format.height() > 0 ? format.height() : image.height() * 0.75;
+    // A goal of 0 twips would mean "the picture's own size" to a reader.
+    const qreal width = format.width() > 0 ? format.width() : image.width() * rtf::kPointsPerPixel;
+    const qreal height = format.height() > 0 ? format.height() : image.height() * rtf::kPointsPerPixel;
     out_ += "{\\pict";
     out_ += jpeg ? "\\jpegblip" : "\\pngblip";
-    out_ += "\\picw" + QByteArray::number(image.width()) + "\\pich" + QByteArray::number(image.height())
-        + "\\picwgoal" + QByteArray::number(Twips(width)) + "\\pichgoal" + QByteArray::number(Twips(height));
+    out_ += "\\picw" + QByteArray::number(image.width()) + "\\pich" + QByteArray::number(image.height()) + "\\picwgoal"
+        + QByteArray::number(std::max(1, rtf::Twips(width))) + "\\pichgoal"
+        + QByteArray::number(std::max(1, rtf::Twips(height)));
     const QByteArray hex = bytes.toHex();
     for (qsizetype at = 0; at < hex.size(); at += kHexPerLine) {
         out_ += "\r\n";
