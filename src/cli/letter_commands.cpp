@@ -75,6 +75,8 @@ int writeTexts(TCommandAddresses& file, const QTextDocument& letter, const lette
         });
     if (refusal)
         return failWith(refusal->toStdString());
+    if (std::fflush(stdout) != 0 || std::ferror(stdout))
+        return failWith("the letters could not be written to the output");
     return kOk;
 }
 
