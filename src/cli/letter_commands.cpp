@@ -185,7 +185,8 @@ const CommandRegistrar letterCommand(
                  "pages\" (copies counted); --text writes each record's merged letter once, a\n"
                  "line a paragraph, followed by a line holding only a form feed. A failed print\n"
                  "leaves no PDF."),
-     {.withValue = {"--letter", "--filter", "--order", "--record", "--copies", "--pdf"}, .flags = {"--tagged", "--text"}},
+     {.withValue = {"--letter", "--filter", "--order", "--record", "--copies", "--pdf"},
+      .flags = {"--tagged", "--text"}},
      runLetter});
 
 const CommandRegistrar letterAddCommand(

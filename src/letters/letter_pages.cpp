@@ -11,7 +11,10 @@ namespace {
 
 constexpr long long kTwipsPerInch = 1440;
 
-int pixels(int pixelsPerInch, int twips) { return static_cast<int>(pixelsPerInch * static_cast<long long>(twips) / kTwipsPerInch); }
+int pixels(int pixelsPerInch, int twips)
+{
+    return static_cast<int>(pixelsPerInch * static_cast<long long>(twips) / kTwipsPerInch);
+}
 
 } // namespace
 

@@ -21,8 +21,8 @@ quorvel::TTableResult saveFailure(quorvel::TDataset& table, const QString& actio
 {
     const QString why = table.lastError();
     table.Cancel();
-    return quorvel::TTableResult::failure({QStringLiteral("The letter could not be ") + action + QStringLiteral(": ") + why},
-                                          why);
+    const QString message = QStringLiteral("The letter could not be ") + action + QStringLiteral(": ") + why;
+    return quorvel::TTableResult::failure({message}, why);
 }
 
 } // namespace

@@ -35,9 +35,11 @@ TEST(PrintableRect, MarginsAtTheDevicesResolutionLessTheBorder)
     a4.paperWidth = 11906;
     a4.paperHeight = 16838;
     const std::vector<Case> cases = {
-        {"letter at 600 with a border", TLetterPage(), 600, 600, {25, 30}, QRect(575, 570, 5100 - 600 - 575, 6600 - 600 - 570)},
+        {"letter at 600 with a border", TLetterPage(), 600, 600, {25, 30},
+         QRect(575, 570, 5100 - 600 - 575, 6600 - 600 - 570)},
         {"each length truncated on its own", odd, 96, 96, {0, 0}, QRect(66, 46, 816 - 66 - 66, 1056 - 95 - 46)},
-        {"resolutions differing across and down", a4, 300, 600, {0, 0}, QRect(300, 600, 2480 - 300 - 300, 7015 - 600 - 600)},
+        {"resolutions differing across and down", a4, 300, 600, {0, 0},
+         QRect(300, 600, 2480 - 300 - 300, 7015 - 600 - 600)},
     };
     for (const Case& c : cases)
         EXPECT_EQ(PrintableRect(c.page, c.dpiX, c.dpiY, c.border), c.expected) << c.what;

@@ -192,8 +192,8 @@ TEST_F(LetterPrintTest, FailingPrinterEndsTheRunAsFailed)
         output::TScriptedOutputDialogs told;
         TScriptedMonitor watched;
         const letters::TLetterRunContext context{dataset, xbase::TApolloEnv::global(), told};
-        const TLetterPrintResult result =
-            letters::TLetterPrint(context, failing, watched).Run(letter, letters::TLetterPage(), Options(labels::rcAllRecords));
+        letters::TLetterPrint print(context, failing, watched);
+        const TLetterPrintResult result = print.Run(letter, letters::TLetterPage(), Options(labels::rcAllRecords));
         EXPECT_EQ(result.outcome, TPrintOutcome::poFailed) << c.what;
         EXPECT_EQ(watched.statuses.back(), QStringLiteral("Letter Print Failed!")) << c.what;
         EXPECT_EQ(told.notices, QStringList({c.reason})) << c.what;

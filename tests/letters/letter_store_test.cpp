@@ -75,7 +75,8 @@ TEST_F(LetterStoreTest, RowsInDescriptionOrderAndFoundByNameInAnyCase)
     Add("Welcome", QStringLiteral("{\\rtf1 first}"));
     Add("Reminder");
     Add("welcome", QStringLiteral("{\\rtf1 second}"));
-    EXPECT_EQ(Descriptions(), QStringList({QStringLiteral("Reminder"), QStringLiteral("Welcome"), QStringLiteral("welcome")}));
+    EXPECT_EQ(Descriptions(),
+              QStringList({QStringLiteral("Reminder"), QStringLiteral("Welcome"), QStringLiteral("welcome")}));
     ASSERT_TRUE(letters::FindLetterNamed(table, QStringLiteral("  WELCOME ")));
     EXPECT_EQ(letters::LetterRtf(table), QByteArray("{\\rtf1 first}"));
     EXPECT_FALSE(letters::FindLetterNamed(table, QStringLiteral("Welcome back")));
