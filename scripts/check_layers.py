@@ -36,8 +36,10 @@ LAYERS = {
     "envelopes/windows": ["envelopes", "labels/windows"],
     "reports": ["labels"],
     "reports/windows": ["reports", "labels/windows"],
-    "app": ["design/panels", "labels/windows", "envelopes/windows", "reports/windows"],
-    "cli": ["labels", "envelopes", "reports"],
+    "letters": ["labels"],
+    "letters/windows": ["letters", "labels/windows"],
+    "app": ["design/panels", "labels/windows", "envelopes/windows", "reports/windows", "letters/windows"],
+    "cli": ["labels", "envelopes", "reports", "letters"],
 }
 
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"')

@@ -17,6 +17,8 @@ packages=(
   fonts-liberation2 fonts-wine fontconfig
   # PDF text extraction for output tests
   poppler-utils
+  # another RTF reader for the letters' interoperability tests
+  unrtf
   # other xBase readers and writers for the interoperability tests
   libdbd-xbase-perl python3-dbfread python3-dbf python3
 )

@@ -57,7 +57,7 @@ bool TAddressMain::ensureEditing()
 
 bool TAddressMain::storeMemo()
 {
-    return TableQVW.SetMemoText(u"MEMO", addressMemoForStorage(controls_.MemoBox->toPlainText()));
+    return TableQVW.SetMemoText(u"MEMO", memoForStorage(controls_.MemoBox->toPlainText()));
 }
 
 void TAddressMain::SaveButtonClick()

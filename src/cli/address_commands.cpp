@@ -80,7 +80,7 @@ bool checkFieldNames(const std::map<QString, QString>& values, const TDataset& d
 bool storeValues(const std::map<QString, QString>& values, TDataset& dataset)
 {
     for (const auto& [field, value] : values) {
-        const bool stored = field == u"MEMO" ? dataset.SetMemoText(field, addressMemoForStorage(value))
+        const bool stored = field == u"MEMO" ? dataset.SetMemoText(field, memoForStorage(value))
                                              : dataset.SetFieldAsString(field, value);
         if (!stored)
             return false;

@@ -7,6 +7,7 @@
 #include "store/filter_apply.h"
 #include "store/filter_state.h"
 #include "store/flt_file.h"
+#include "store/query_selection.h"
 #include "store/settings.h"
 
 #include <QFileInfo>
@@ -97,6 +98,14 @@ TSelection openSelectedAddresses(TAddressDataset& addresses, const ParsedArgumen
         return TSelection::Failed;
     }
     return addresses.IsEmpty() ? TSelection::SelectsNothing : TSelection::Selected;
+}
+
+bool goToSelectedRecord(TAddressDataset& addresses, std::uint32_t record)
+{
+    if (QuerySelectsRecord(addresses.engine(), record) && addresses.GoTo(record))
+        return true;
+    failWith("record " + std::to_string(record) + " is not among the selected records");
+    return false;
 }
 
 } // namespace quorvel::cli

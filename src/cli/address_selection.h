@@ -7,6 +7,7 @@
 #include "xbase/apollo.h"
 #include "xbase/apollo_env.h"
 
+#include <cstdint>
 #include <string>
 
 namespace quorvel {
@@ -48,6 +49,11 @@ enum class TSelection {
 // the command has that option, and the query of the selection options. A
 // selection that matches no record selects nothing, never every record.
 TSelection openSelectedAddresses(TAddressDataset& addresses, const ParsedArguments& args, const TSettings& settings);
+
+// Stands on record N for "Only current record" or a start from it: a
+// record the selection holds, as the main window could show. False after
+// reporting that it is not among the selected records.
+bool goToSelectedRecord(TAddressDataset& addresses, std::uint32_t record);
 
 // The address file a mailing command works on, with what it takes: the
 // home folder, its settings (the tag id, and what else the command reads)

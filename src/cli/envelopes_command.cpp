@@ -83,17 +83,6 @@ std::optional<envelopes::TEnvelopeLayout> findLayout(const std::string& home, co
     return envelopes::ReadCurrentEnvelopeLayout(table);
 }
 
-// "Only current record" stands on a record the main window could show: one
-// its query selects.
-bool goToRecord(TAddressDataset& addresses, int record)
-{
-    const auto number = static_cast<std::uint32_t>(record);
-    if (QuerySelectsRecord(addresses.engine(), number) && addresses.GoTo(number))
-        return true;
-    failWith("record " + std::to_string(record) + " is not among the selected records");
-    return false;
-}
-
 // Up to four decimals, as far as they say something: "11", "2.1875".
 std::string inches(double value)
 {
@@ -137,7 +126,7 @@ int run(const Invocation& inv)
         return kFailed;
     envelopes::TEnvelopeRunOptions options;
     if (typed.record) {
-        if (!goToRecord(file.addresses, *typed.record))
+        if (!goToSelectedRecord(file.addresses, static_cast<std::uint32_t>(*typed.record)))
             return kFailed;
         options.records = labels::rcOnlyCurrent;
     }

@@ -35,6 +35,15 @@ int failedPrintRun(bool started, bool said, const QString& message, const std::s
     return failWith(message.isEmpty() ? fallback : message.toStdString());
 }
 
+std::optional<int> countIn(const std::string& text, int low, int high)
+{
+    bool ok = false;
+    const int value = QString::fromStdString(text).trimmed().toInt(&ok);
+    if (!ok || value < low || value > high)
+        return std::nullopt;
+    return value;
+}
+
 void warn(const QString& message) { std::fprintf(stderr, "quorvel-cli: warning: %s\n", message.toUtf8().constData()); }
 
 int failWithResult(const TTableResult& result)

@@ -6,6 +6,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,10 @@ bool openNamedLayout(TDataset& table, const std::string& home, const LabelTableO
 // the run did not start and has told why already (`said`), else the run's
 // message, or `fallback` when it has none. kFailed.
 int failedPrintRun(bool started, bool said, const QString& message, const std::string& fallback);
+
+// A whole number within [low, high] as typed (blanks around it allowed);
+// nothing for anything else: a count or number option's value.
+std::optional<int> countIn(const std::string& text, int low, int high);
 
 // The home folder's sysdata folder.
 QString sysdataFolder(const std::string& home);

@@ -40,16 +40,6 @@ constexpr int kPixelsPerInch = 96;
 QString qtext(const std::string& value) { return QString::fromStdString(value); }
 std::string utf8(const QString& text) { return text.toStdString(); }
 
-// A whole number within [low, high] as typed; nothing for anything else.
-std::optional<int> countIn(const std::string& text, int low, int high)
-{
-    bool ok = false;
-    const int value = qtext(text).trimmed().toInt(&ok);
-    if (!ok || value < low || value > high)
-        return std::nullopt;
-    return value;
-}
-
 // What the options ask for before the layout is known; a usage problem, or
 // empty when there is none.
 struct TypedOptions {

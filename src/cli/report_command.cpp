@@ -80,15 +80,6 @@ std::optional<reports::TReportDefinition> findReport(const std::string& home, co
     return reports::ReadCurrentReport(table);
 }
 
-// The record a run stands on when it starts: one the selection holds.
-bool goToRecord(TAddressDataset& addresses, std::uint32_t record)
-{
-    if (QuerySelectsRecord(addresses.engine(), record) && addresses.GoTo(record))
-        return true;
-    failWith("record " + std::to_string(record) + " is not among the selected records");
-    return false;
-}
-
 reports::TReportRunOptions runOptions(const ParsedArguments& args, const TypedOptions& typed)
 {
     reports::TReportRunOptions options;
@@ -136,7 +127,7 @@ int run(const Invocation& inv)
     // run's to tell about; it then starts at the first.
     if (typed.record && args.given("--start") && !file.addresses.GoTo(*typed.record))
         return failWith("there is no record " + std::to_string(*typed.record) + " in " + args.positional[0]);
-    if (typed.record && args.given("--record") && !goToRecord(file.addresses, *typed.record))
+    if (typed.record && args.given("--record") && !goToSelectedRecord(file.addresses, *typed.record))
         return kFailed;
     const std::unique_ptr<output::TRPDevice> device = pdfDevice();
     if (!device)

@@ -63,10 +63,15 @@ TTableResult OpenInDescriptionOrder(quorvel::TSystemTable which, TDataset& table
 
 TTableResult OpenLayoutTable(const TLayoutKind& kind, TDataset& table, const QString& sysdataFolder)
 {
-    TTableResult opened = OpenInDescriptionOrder(kind.systemTable, table, sysdataFolder);
+    return OpenDescribedRows(kind.systemTable, table, sysdataFolder);
+}
+
+TTableResult OpenDescribedRows(quorvel::TSystemTable which, TDataset& table, const QString& sysdataFolder)
+{
+    TTableResult opened = OpenInDescriptionOrder(which, table, sysdataFolder);
     if (opened && !table.SetQuery(QStringLiteral("not DELETED()")))
         return TTableResult::failure(
-            {QStringLiteral("Unable to Open or Create ") + QString(quorvel::systemTableInfo(kind.systemTable).fileName)},
+            {QStringLiteral("Unable to Open or Create ") + QString(quorvel::systemTableInfo(which).fileName)},
             table.lastError());
     return opened;
 }

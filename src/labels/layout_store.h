@@ -53,6 +53,9 @@ quorvel::TTableResult OpenInDescriptionOrder(quorvel::TSystemTable which, quorve
 // not deleted, in DESCRIPT order, on the first. "Unable to Open or Create "
 // + the table's file name when it cannot be.
 quorvel::TTableResult OpenLayoutTable(const TLayoutKind& kind, quorvel::TDataset& table, const QString& sysdataFolder);
+// The same for any table of described rows (letters keep no design file).
+quorvel::TTableResult OpenDescribedRows(quorvel::TSystemTable which, quorvel::TDataset& table,
+                                        const QString& sysdataFolder);
 
 // Calls `visit` on each row the table shows, in its order, from the first,
 // until it returns false.

@@ -26,6 +26,9 @@ public:
     bool Close(bool aborted);
 
     QPainter* Painter() { return painter_.get(); }
+    // The printer while the session is open, for a job that sets its own
+    // paper (a letter's page) before its first page.
+    QPrinter* Printer() { return printer_.get(); }
     TDeviceMapping Mapping(double scaleX, double scaleY) const;
 
 private:

@@ -33,7 +33,7 @@ private:
 
 } // namespace
 
-QString addressMemoForStorage(const QString& text)
+QString memoForStorage(const QString& text)
 {
     if (text.isEmpty())
         return {};

@@ -14,7 +14,7 @@ class TDataset;
 // least one line and its length is a positive multiple of 4, one blank
 // added to its last line. Every writer of an address memo keeps to this,
 // and files written by earlier versions of the program already do.
-QString addressMemoForStorage(const QString& text);
+QString memoForStorage(const QString& text);
 
 // Deletes the current record the way address files record it: the deletion
 // flag and ISDEL both set, durably; the previous record (in the current

@@ -242,5 +242,5 @@ TEST(AddressMemo, TheLengthRule)
         {"ab\ncd", "ab\r\ncd"}, {"a\nb", "a\r\nb "}, {"ab\r\nc", "ab\r\nc"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(addressMemoForStorage(QString::fromLatin1(c.text)), QString::fromLatin1(c.stored)) << c.text;
+        EXPECT_EQ(memoForStorage(QString::fromLatin1(c.text)), QString::fromLatin1(c.stored)) << c.text;
 }
