@@ -19,8 +19,8 @@ namespace letters {
 QRect PrintableRect(const TLetterPage& page, int pixelsPerInchX, int pixelsPerInchY, QPoint unprintableOffset);
 
 // A letter laid out for one device: the document's pages at the printable
-// rectangle, measured with the device's fonts, so that the designer's
-// preview, the printer and the PDF break their pages alike. The document is
+// rectangle, laid out at 96 dpi and drawn scaled to the device, so that the
+// designer's preview, the printer and the PDF break their pages alike. The document is
 // laid out in place (its page size, margin and paint device are set) and
 // must outlive the layout.
 class TLetterPages {
@@ -38,6 +38,9 @@ public:
 private:
     QTextDocument& document_;
     QRect rect_;
+    // Device pixels per layout pixel.
+    double scaleX_ = 1.0;
+    double scaleY_ = 1.0;
 };
 
 } // namespace letters

@@ -45,11 +45,11 @@ QTextBlockFormat BlockFormatOf(const ParagraphState& paragraph)
 {
     QTextBlockFormat format;
     format.setAlignment(paragraph.alignment);
-    format.setTextIndent(Points(paragraph.firstIndent));
-    format.setLeftMargin(Points(paragraph.leftIndent));
-    format.setRightMargin(Points(paragraph.rightIndent));
-    format.setTopMargin(Points(paragraph.spaceBefore));
-    format.setBottomMargin(Points(paragraph.spaceAfter));
+    format.setTextIndent(Units(paragraph.firstIndent));
+    format.setLeftMargin(Units(paragraph.leftIndent));
+    format.setRightMargin(Units(paragraph.rightIndent));
+    format.setTopMargin(Units(paragraph.spaceBefore));
+    format.setBottomMargin(Units(paragraph.spaceAfter));
     // \sl: positive is "at least", negative "exactly"; with \slmult1 a
     // multiple of single spacing.
     if (paragraph.lineSpacing != 0) {
@@ -57,14 +57,14 @@ QTextBlockFormat BlockFormatOf(const ParagraphState& paragraph)
             format.setLineHeight(
                 paragraph.lineSpacing * 100.0 / kSingleLineSpacing, QTextBlockFormat::ProportionalHeight);
         else if (paragraph.lineSpacing > 0)
-            format.setLineHeight(Points(paragraph.lineSpacing), QTextBlockFormat::MinimumHeight);
+            format.setLineHeight(Units(paragraph.lineSpacing), QTextBlockFormat::MinimumHeight);
         else
-            format.setLineHeight(Points(-std::int64_t(paragraph.lineSpacing)), QTextBlockFormat::FixedHeight);
+            format.setLineHeight(Units(-std::int64_t(paragraph.lineSpacing)), QTextBlockFormat::FixedHeight);
     }
     if (!paragraph.tabs.empty()) {
         QList<QTextOption::Tab> tabs;
         for (const TabStop& stop : paragraph.tabs) {
-            QTextOption::Tab tab(Points(stop.position), stop.type);
+            QTextOption::Tab tab(Units(stop.position), stop.type);
             if (stop.type == QTextOption::DelimiterTab)
                 tab.delimiter = QLatin1Char('.');
             tabs.append(tab);

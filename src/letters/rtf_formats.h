@@ -11,24 +11,27 @@
 
 // The character and paragraph properties RTF text sets, as the reader keeps
 // them while it reads, and how they become QTextDocument formats. RTF counts
-// lengths in twips, the document in points.
+// lengths in twips, the document in pixels at 96 to the inch: the text
+// layout's own resolution, at which it scales none of them (it takes some
+// lengths as device pixels and scales others from 96 dpi), so that an
+// editor on the screen and the letter's pages lay them out alike.
 namespace letters::rtf {
 
-inline constexpr qreal kTwipsPerPoint = 20.0;
+inline constexpr qreal kTwipsPerUnit = 15.0;
 inline constexpr int kDefaultHalfPoints = 24; // RTF's default size: 12 points
 
-inline qreal Points(std::int64_t twips)
+inline qreal Units(std::int64_t twips)
 {
-    return qreal(twips) / kTwipsPerPoint;
+    return qreal(twips) / kTwipsPerUnit;
 }
 
-inline int Twips(qreal points)
+inline int Twips(qreal units)
 {
-    return int(std::lround(points * kTwipsPerPoint));
+    return int(std::lround(units * kTwipsPerUnit));
 }
 
 // A picture without a size of its own shows its pixels at 96 to the inch.
-inline constexpr qreal kPointsPerPixel = 0.75;
+inline constexpr qreal kUnitsPerPixel = 1.0;
 
 // \sl with \slmult1 counts 240ths of a line; the document counts percent.
 inline constexpr int kSingleLineSpacing = 240;

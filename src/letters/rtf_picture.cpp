@@ -79,8 +79,8 @@ std::optional<QTextImageFormat> TPicture::AddTo(QTextDocument& document, const Q
     format.setName(name);
     const qreal scaleX = std::clamp(scaleX_, 1, 10000) / 100.0;
     const qreal scaleY = std::clamp(scaleY_, 1, 10000) / 100.0;
-    const qreal width = goalWidth_ > 0 ? Points(goalWidth_) : image.width() * kPointsPerPixel;
-    const qreal height = goalHeight_ > 0 ? Points(goalHeight_) : image.height() * kPointsPerPixel;
+    const qreal width = goalWidth_ > 0 ? Units(goalWidth_) : image.width() * kUnitsPerPixel;
+    const qreal height = goalHeight_ > 0 ? Units(goalHeight_) : image.height() * kUnitsPerPixel;
     format.setWidth(width * scaleX);
     format.setHeight(height * scaleY);
     return format;

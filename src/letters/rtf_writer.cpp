@@ -233,8 +233,8 @@ void TWriter::ParagraphProperties(const QTextBlockFormat& format)
         out_ += "\\qj";
     else
         out_ += "\\ql";
-    const auto length = [this](const char* word, qreal points) {
-        const int twips = rtf::Twips(points);
+    const auto length = [this](const char* word, qreal units) {
+        const int twips = rtf::Twips(units);
         if (twips != 0)
             out_ += QByteArray(word) + QByteArray::number(twips);
     };
@@ -385,8 +385,8 @@ void TWriter::Picture(const QTextImageFormat& format)
         image.save(&buffer, "PNG");
     }
     // A goal of 0 twips would mean "the picture's own size" to a reader.
-    const qreal width = format.width() > 0 ? format.width() : image.width() * rtf::kPointsPerPixel;
-    const qreal height = format.height() > 0 ? format.height() : image.height() * rtf::kPointsPerPixel;
+    const qreal width = format.width() > 0 ? format.width() : image.width() * rtf::kUnitsPerPixel;
+    const qreal height = format.height() > 0 ? format.height() : image.height() * rtf::kUnitsPerPixel;
     out_ += "{\\pict";
     out_ += jpeg ? "\\jpegblip" : "\\pngblip";
     out_ += "\\picw" + QByteArray::number(image.width()) + "\\pich" + QByteArray::number(image.height()) + "\\picwgoal"

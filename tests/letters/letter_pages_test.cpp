@@ -4,6 +4,7 @@
 #include "letters/letter_pages.h"
 #include "recording_sink.h"
 
+#include <QTextBlock>
 #include <QTextBlockFormat>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -95,6 +96,29 @@ TEST_F(LetterPagesTest, PageBreakBeforeStartsANewPage)
     EXPECT_LT(at.y(), 300 - 30 + 60); // the baseline, within the first line
 }
 
+// A letter keeps its indents and spacing in 96ths of an inch; on a device
+// of another resolution they must keep their length in inches, across and
+// down alike.
+TEST_F(LetterPagesTest, IndentsAndSpacingKeepTheirLengthOnTheDevice)
+{
+    AddParagraph(QStringLiteral("First"));
+    AddParagraph(QStringLiteral("Second"));
+    QTextBlockFormat indented;
+    indented.setLeftMargin(96); // an inch
+    indented.setTopMargin(48);  // half an inch
+    QTextCursor(document.lastBlock()).setBlockFormat(indented);
+    AddParagraph(QStringLiteral("Third"));
+    const TLetterPages pages(document, page, sink.Device(), sink.UnprintableOffset());
+    DrawAll(pages);
+    ASSERT_EQ(sink.Pages().at(0).size(), 3u);
+    const QPointF first = sink.Pages().at(0).at(0).at;
+    const QPointF second = sink.Pages().at(0).at(1).at;
+    const QPointF third = sink.Pages().at(0).at(2).at;
+    EXPECT_NEAR(second.x() - first.x(), 300, 1);
+    const double lineHeight = third.y() - second.y();
+    EXPECT_NEAR(second.y() - first.y() - lineHeight, 150, 1);
+}
+
 TEST_F(LetterPagesTest, LongLetterRunsOnWithoutLosingOrRepeatingLines)
 {
     for (int i = 1; i <= 120; ++i)
@@ -108,10 +132,11 @@ TEST_F(LetterPagesTest, LongLetterRunsOnWithoutLosingOrRepeatingLines)
     ASSERT_EQ(drawn.size(), 120);
     for (int i = 1; i <= 120; ++i)
         EXPECT_EQ(drawn.at(i - 1), QStringLiteral("Line%1").arg(i));
-    // Nothing is drawn below the bottom margin.
+    // Nothing is drawn below the bottom margin: every baseline leaves room
+    // for the line's descent (about 10 pixels of 12-point text at 300 dpi).
     for (const auto& onPage : sink.Pages())
         for (const auto& text : onPage)
-            EXPECT_LE(text.at.y(), 11 * 300 - 300 - 30);
+            EXPECT_LE(text.at.y(), 11 * 300 - 300 - 10);
 }
 
 TEST_F(LetterPagesTest, MarginsLeavingNoRoomGiveNoPages)

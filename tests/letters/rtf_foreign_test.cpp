@@ -92,9 +92,9 @@ TEST(RtfForeign, KeepsTheFormatsOfAWordLetter)
     EXPECT_EQ(FormatOf(document, QStringLiteral("our site")).foreground().color(), QColor(0, 0, 255));
     EXPECT_EQ(FormatOf(document, QStringLiteral("Dear")).fontFamilies().toStringList(), QStringList{QStringLiteral("Calibri")});
     const QTextBlockFormat list = BlockOf(document, QStringLiteral("First point")).blockFormat();
-    EXPECT_EQ(list.textIndent(), -18);
-    EXPECT_EQ(list.leftMargin(), 36);
-    EXPECT_EQ(list.bottomMargin(), 8);
+    EXPECT_EQ(list.textIndent(), -24);
+    EXPECT_EQ(list.leftMargin(), 48);
+    EXPECT_DOUBLE_EQ(list.bottomMargin(), 160 / 15.0);
     EXPECT_EQ(list.lineHeightType(), QTextBlockFormat::ProportionalHeight);
 }
 

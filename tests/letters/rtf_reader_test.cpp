@@ -179,10 +179,10 @@ const ParagraphCase kParagraphCases[] = {
     { "centred", R"({\rtf1\qc x})", [](const QTextBlockFormat& f) { return f.alignment() == Qt::AlignHCenter; } },
     { "right", R"({\rtf1\qr x})", [](const QTextBlockFormat& f) { return f.alignment() == Qt::AlignRight; } },
     { "justified", R"({\rtf1\qj x})", [](const QTextBlockFormat& f) { return f.alignment() == Qt::AlignJustify; } },
-    { "indents and spacing in points", R"({\rtf1\fi-360\li720\ri360\sb120\sa240 x})",
+    { "indents and spacing in 96ths of an inch", R"({\rtf1\fi-360\li720\ri360\sb120\sa240 x})",
         [](const QTextBlockFormat& f) {
-            return f.textIndent() == -18 && f.leftMargin() == 36 && f.rightMargin() == 18 && f.topMargin() == 6
-                && f.bottomMargin() == 12;
+            return f.textIndent() == -24 && f.leftMargin() == 48 && f.rightMargin() == 24 && f.topMargin() == 8
+                && f.bottomMargin() == 16;
         } },
     { "line spacing as a multiple", R"({\rtf1\sl360\slmult1 x})",
         [](const QTextBlockFormat& f) {
@@ -190,18 +190,18 @@ const ParagraphCase kParagraphCases[] = {
         } },
     { "line spacing at least", R"({\rtf1\sl300\slmult0 x})",
         [](const QTextBlockFormat& f) {
-            return f.lineHeightType() == QTextBlockFormat::MinimumHeight && f.lineHeight() == 15;
+            return f.lineHeightType() == QTextBlockFormat::MinimumHeight && f.lineHeight() == 20;
         } },
     { "line spacing exactly", R"({\rtf1\sl-300 x})",
         [](const QTextBlockFormat& f) {
-            return f.lineHeightType() == QTextBlockFormat::FixedHeight && f.lineHeight() == 15;
+            return f.lineHeightType() == QTextBlockFormat::FixedHeight && f.lineHeight() == 20;
         } },
     { "tab stops of each kind", R"({\rtf1\tx1440\tqr\tx5000\tqc\tx3000\tqdec\tx4000 x})",
         [](const QTextBlockFormat& f) {
-            QTextOption::Tab decimal(200, QTextOption::DelimiterTab, QLatin1Char('.'));
+            QTextOption::Tab decimal(4000 / 15.0, QTextOption::DelimiterTab, QLatin1Char('.'));
             return SameTabs(f.tabPositions(),
-                { QTextOption::Tab(72, QTextOption::LeftTab), QTextOption::Tab(250, QTextOption::RightTab),
-                    QTextOption::Tab(150, QTextOption::CenterTab), decimal });
+                { QTextOption::Tab(96, QTextOption::LeftTab), QTextOption::Tab(5000 / 15.0, QTextOption::RightTab),
+                    QTextOption::Tab(200, QTextOption::CenterTab), decimal });
         } },
     { "page break before", R"({\rtf1\pagebb x})",
         [](const QTextBlockFormat& f) { return f.pageBreakPolicy() == QTextFormat::PageBreak_AlwaysBefore; } },
@@ -217,7 +217,7 @@ const ParagraphCase kParagraphCases[] = {
     { "without \\pard properties carry on", R"({\rtf1\qr a\par x})",
         [](const QTextBlockFormat& f) { return f.alignment() == Qt::AlignRight; } },
     { "indent clamped to 32 bits", R"({\rtf1\li-99999999999 x})",
-        [](const QTextBlockFormat& f) { return f.leftMargin() == -2147483648.0 / 20; } },
+        [](const QTextBlockFormat& f) { return f.leftMargin() == -2147483648.0 / 15; } },
 };
 
 TEST(RtfReader, ReadsParagraphFormats)
@@ -264,8 +264,8 @@ TEST(RtfReader, KeepsPngAndJpegPictures)
             + bytes.toHex() + "}b}");
         EXPECT_EQ(document->firstBlock().text(), QStringLiteral("a\uFFFCb")) << kind;
         const QTextImageFormat picture = OnlyPicture(*document);
-        EXPECT_EQ(picture.width(), 15) << kind;
-        EXPECT_EQ(picture.height(), 15) << kind;
+        EXPECT_EQ(picture.width(), 20) << kind;
+        EXPECT_EQ(picture.height(), 20) << kind;
         EXPECT_EQ(document->resource(QTextDocument::ImageResource, QUrl(picture.name())).toByteArray(), bytes) << kind;
     }
 }

@@ -22,9 +22,9 @@ using namespace letters;
 
 namespace {
 
-int Twips(qreal points)
+int Twips(qreal units)
 {
-    return int(std::lround(points * 20));
+    return int(std::lround(units * 15));
 }
 
 class TGenerator {
@@ -63,15 +63,15 @@ QTextBlockFormat TGenerator::BlockFormat()
     static const Qt::Alignment alignments[] = {Qt::AlignLeft, Qt::AlignRight, Qt::AlignHCenter, Qt::AlignJustify};
     QTextBlockFormat format;
     format.setAlignment(alignments[Between(0, 3)]);
-    format.setTextIndent(Between(-720, 1440) / 20.0);
-    format.setLeftMargin(Between(0, 2880) / 20.0);
-    format.setRightMargin(Between(0, 2880) / 20.0);
-    format.setTopMargin(Between(0, 720) / 20.0);
-    format.setBottomMargin(Between(0, 720) / 20.0);
+    format.setTextIndent(Between(-720, 1440) / 15.0);
+    format.setLeftMargin(Between(0, 2880) / 15.0);
+    format.setRightMargin(Between(0, 2880) / 15.0);
+    format.setTopMargin(Between(0, 720) / 15.0);
+    format.setBottomMargin(Between(0, 720) / 15.0);
     switch (Between(0, 3)) {
     case 1: format.setLineHeight(Between(120, 720) / 2.4, QTextBlockFormat::ProportionalHeight); break;
-    case 2: format.setLineHeight(Between(1, 720) / 20.0, QTextBlockFormat::FixedHeight); break;
-    case 3: format.setLineHeight(Between(1, 720) / 20.0, QTextBlockFormat::MinimumHeight); break;
+    case 2: format.setLineHeight(Between(1, 720) / 15.0, QTextBlockFormat::FixedHeight); break;
+    case 3: format.setLineHeight(Between(1, 720) / 15.0, QTextBlockFormat::MinimumHeight); break;
     default: break;
     }
     static const QTextOption::TabType types[] = {QTextOption::LeftTab, QTextOption::RightTab, QTextOption::CenterTab,
@@ -79,7 +79,7 @@ QTextBlockFormat TGenerator::BlockFormat()
     QList<QTextOption::Tab> tabs;
     for (int i = Between(0, 3); i > 0; --i) {
         const QTextOption::TabType type = types[Between(0, 3)];
-        tabs.append(QTextOption::Tab(Between(1, 9000) / 20.0, type,
+        tabs.append(QTextOption::Tab(Between(1, 9000) / 15.0, type,
                                      type == QTextOption::DelimiterTab ? QLatin1Char('.') : QChar()));
     }
     format.setTabPositions(tabs);
@@ -131,8 +131,8 @@ void TGenerator::Picture(QTextCursor& cursor, QTextDocument& document)
     document.addResource(QTextDocument::ImageResource, QUrl(name), rtf_test::SmallPicture(png ? "PNG" : "JPEG"));
     QTextImageFormat format;
     format.setName(name);
-    format.setWidth(Between(20, 2000) / 20.0);
-    format.setHeight(Between(20, 2000) / 20.0);
+    format.setWidth(Between(20, 2000) / 15.0);
+    format.setHeight(Between(20, 2000) / 15.0);
     cursor.insertImage(format);
 }
 

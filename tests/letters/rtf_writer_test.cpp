@@ -108,25 +108,25 @@ TEST(RtfWriter, WritesEveryParagraphProperty)
     QTextCursor cursor(document.get());
     QTextBlockFormat format;
     format.setAlignment(Qt::AlignHCenter);
-    format.setTextIndent(-18);
-    format.setLeftMargin(36);
-    format.setRightMargin(18);
-    format.setTopMargin(6);
-    format.setBottomMargin(12.05);
+    format.setTextIndent(-24);
+    format.setLeftMargin(48);
+    format.setRightMargin(24);
+    format.setTopMargin(8);
+    format.setBottomMargin(16.07);
     format.setLineHeight(150, QTextBlockFormat::ProportionalHeight);
-    format.setTabPositions({ QTextOption::Tab(72, QTextOption::LeftTab), QTextOption::Tab(250, QTextOption::RightTab),
-        QTextOption::Tab(150, QTextOption::CenterTab),
-        QTextOption::Tab(200, QTextOption::DelimiterTab, QLatin1Char('.')) });
+    format.setTabPositions({ QTextOption::Tab(96, QTextOption::LeftTab),
+        QTextOption::Tab(5000 / 15.0, QTextOption::RightTab), QTextOption::Tab(200, QTextOption::CenterTab),
+        QTextOption::Tab(4000 / 15.0, QTextOption::DelimiterTab, QLatin1Char('.')) });
     format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
     cursor.setBlockFormat(format);
     cursor.insertText(QStringLiteral("x"));
     QTextBlockFormat exactly;
     exactly.setAlignment(Qt::AlignRight);
-    exactly.setLineHeight(15, QTextBlockFormat::FixedHeight);
+    exactly.setLineHeight(20, QTextBlockFormat::FixedHeight);
     cursor.insertBlock(exactly);
     QTextBlockFormat atLeast;
     atLeast.setAlignment(Qt::AlignJustify);
-    atLeast.setLineHeight(15, QTextBlockFormat::MinimumHeight);
+    atLeast.setLineHeight(20, QTextBlockFormat::MinimumHeight);
     cursor.insertBlock(atLeast);
     EXPECT_EQ(Rtf(*document),
         Text(kHeader + kArialTable + kLetterPage
@@ -153,8 +153,8 @@ TEST(RtfWriter, WritesPicturesBackAsTheyCame)
         document->addResource(QTextDocument::ImageResource, QUrl(QStringLiteral("pic")), bytes);
         QTextImageFormat picture;
         picture.setName(QStringLiteral("pic"));
-        picture.setWidth(30);
-        picture.setHeight(15);
+        picture.setWidth(40);
+        picture.setHeight(20);
         QTextCursor cursor(document.get());
         cursor.insertImage(picture);
         const QByteArray blip = qstrcmp(kind, "PNG") == 0 ? "\\pngblip" : "\\jpegblip";
