@@ -3,6 +3,7 @@
 #include "design/model/address_record.h"
 #include "labels/address_run_state.h"
 #include "labels/run_refusal.h"
+#include "labels/single_record_report.h"
 #include "output/output_dialogs.h"
 #include "output/rp_device.h"
 #include "reports/built_in_report_print.h"
@@ -75,15 +76,11 @@ QStringList BuiltInReportCaptions()
 
 QString DefaultReportTitle(int item) { return QStringLiteral("Report ") + QString::number(item + 1); }
 
+// A report ends and asks as the one-record report does; a job an error
+// ended says so.
 output::TPrintJobTexts ReportJobTexts(bool)
 {
-    output::TPrintJobTexts texts;
-    texts.printCompleted = QStringLiteral("\rReport Print Completed!");
-    texts.printCanceled = QStringLiteral("\rReport Print Canceled!");
-    texts.previewCanceled = QStringLiteral("\rReport Preview Canceled!");
-    texts.previewStopped = QStringLiteral("\rPreview Stopped at page %p!");
-    texts.previewCompleted = QStringLiteral("\rReport Preview Ready!");
-    texts.cancelQuestion = QStringLiteral("Cancel Report Printing?");
+    output::TPrintJobTexts texts = labels::RecordReportJobTexts();
     texts.printFailed = QStringLiteral("\rReport Print Failed!");
     texts.previewFailed = QStringLiteral("\rReport Preview Failed!");
     return texts;
